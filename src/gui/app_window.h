@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+// Numbered top-level windows. Every operation on a number that names no open
+// window does nothing and returns 0 or "".
+
+// Flag word bits understood by OpenAppWindow besides the Windows style bits.
+enum AppWindowFlag : unsigned {
+  WindowCentreOnScreen = 0x1,
+  WindowCentreOnParent = 0x2,
+  WindowToolWindow = 0x4,
+  WindowNoGadgetTarget = 0x8,
+  WindowHidden = 0x10000000,
+};
+
+HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
+                   const wchar_t* title, unsigned flags, HWND parent);
+void CloseAppWindow(int number);
+void SetAppWindowHidden(int number, int hidden);
+HWND AppWindowHandle(int number);
+int AppWindowInnerWidth(int number);
+int AppWindowInnerHeight(int number);
+void SetAppWindowBounds(int number, int minWidth, int minHeight, int maxWidth, int maxHeight);
+std::wstring GetAppWindowTitle(int number);
+void SetAppWindowTitle(int number, const wchar_t* title);
+
+// Number of the layer window that holds hwnd (walking up through GetParent),
+// or -1 when hwnd belongs to no layer window.
+int LayerWindowNumberOf(HWND hwnd);

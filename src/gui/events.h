@@ -1,0 +1,17 @@
+#pragma once
+
+// Per-thread event queue and the wait for events.
+
+// timeoutMs: -1 waits without limit, 0 does not wait. Returns an event code,
+// 0 when nothing happened in time, or the number of a dispatched message that
+// produced no event.
+int WaitAppEvent(int timeoutMs);
+int PollAppEvent();
+
+// Fields of the event that the last wait returned (0 returns keep them).
+int EventGadgetNumber();
+int EventWindowNumber();
+int EventSubtype();
+
+// Appends to the calling thread's queue unless equal to the last unread event.
+void QueueAppEvent(int code, int gadget, int window, int subtype);

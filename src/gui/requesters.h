@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+// Standard dialogs; each blocks the calling thread until the user answers.
+int RequestMessage(const wchar_t* caption, const wchar_t* text, unsigned flags);
+// The text entered; "" on Esc, on close, or when an empty field is confirmed.
+std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wchar_t* defaultText);
+// The chosen folder ending in "\", or "" when cancelled.
+std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath);

@@ -1,0 +1,128 @@
+// Reads the icon, version block and manifest back from the built program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class ProgramModule {
+ public:
+  ProgramModule()
+      : module_(LoadLibraryExW(BUNDELOR_EXE_PATH, nullptr,
+                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+  ~ProgramModule() {
+    if (module_) FreeLibrary(module_);
+  }
+  ProgramModule(const ProgramModule&) = delete;
+  ProgramModule& operator=(const ProgramModule&) = delete;
+  HMODULE get() const { return module_; }
+
+ private:
+  HMODULE module_;
+};
+
+std::string ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
+  HRSRC info = FindResourceW(module, name, type);
+  if (!info) return {};
+  HGLOBAL loaded = LoadResource(module, info);
+  const char* data = static_cast<const char*>(LockResource(loaded));
+  return data ? std::string(data, SizeofResource(module, info)) : std::string();
+}
+
+#pragma pack(push, 2)
+struct GroupIconHeader {
+  WORD reserved, type, count;
+};
+struct GroupIconEntry {
+  BYTE width, height, colours, reserved;
+  WORD planes, bitCount;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
+TEST(Resources, IconGroupOneHoldsBothSizesInBothDepths) {
+  ProgramModule program;
+  ASSERT_NE(program.get(), nullptr) << "cannot load " << GetLastError();
+  const std::string group = ResourceBytes(program.get(), RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+  ASSERT_GE(group.size(), sizeof(GroupIconHeader));
+  const auto* header = reinterpret_cast<const GroupIconHeader*>(group.data());
+  ASSERT_EQ(group.size(), sizeof(GroupIconHeader) + header->count * sizeof(GroupIconEntry));
+  const auto* entries = reinterpret_cast<const GroupIconEntry*>(header + 1);
+  bool seen[2][2] = {};
+  for (int i = 0; i < header->count; ++i) {
+    const int size = entries[i].width == 0 ? 256 : entries[i].width;
+    const int s = size == 32 ? 0 : size == 16 ? 1 : -1;
+    const int d = entries[i].bitCount == 32 ? 0 : entries[i].bitCount == 8 ? 1 : -1;
+    ASSERT_GE(s, 0) << "unexpected size " << size;
+    ASSERT_GE(d, 0) << "unexpected depth " << entries[i].bitCount;
+    seen[s][d] = true;
+    EXPECT_FALSE(ResourceBytes(program.get(), RT_ICON, MAKEINTRESOURCEW(entries[i].id)).empty());
+  }
+  EXPECT_TRUE(seen[0][0] && seen[0][1] && seen[1][0] && seen[1][1]);
+}
+
+std::wstring VersionString(const std::string& block, const wchar_t* name) {
+  std::wstring query = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
+  void* value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(block.data(), query.c_str(), &value, &length) || !value) return L"<missing>";
+  return std::wstring(static_cast<const wchar_t*>(value));
+}
+
+TEST(Resources, VersionBlockIsGermanVersionOne) {
+  std::wstring path = BUNDELOR_EXE_PATH;
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::string block(size, '\0');
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
+
+  struct {
+    WORD language, codePage;
+  }* translation = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
+  ASSERT_GE(length, 4u);
+  EXPECT_EQ(translation->language, 0x0407);
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+
+  EXPECT_EQ(VersionString(block, L"ProductName"), L"Bundelor");
+  EXPECT_EQ(VersionString(block, L"CompanyName"), L"Quoddle");
+  EXPECT_EQ(VersionString(block, L"FileDescription"), L"Erstellt Pakete von Dateien");
+  EXPECT_EQ(VersionString(block, L"FileVersion"), L"1.0");
+  EXPECT_EQ(VersionString(block, L"ProductVersion"), L"1.0");
+}
+
+TEST(Resources, ManifestAsksForCommonControlsSix) {
+  ProgramModule program;
+  ASSERT_NE(program.get(), nullptr);
+  const std::string manifest = ResourceBytes(program.get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << manifest;
+  EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << manifest;
+}
+
+TEST(Resources, ProgramStartsAndEndsWithExitCodeZero) {
+  std::wstring command = std::wstring(L"\"") + BUNDELOR_EXE_PATH + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &startup, &process))
+      << GetLastError();
+  EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD code = 1234;
+  GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
+}  // namespace

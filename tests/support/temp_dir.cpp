@@ -1,0 +1,105 @@
+#include "support/temp_dir.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "plan/long_path.h"
+
+namespace {
+std::wstring Platform(const std::wstring& p) { return PlatformPath(p.c_str(), p.size()); }
+
+void MakeParents(const std::wstring& path) {
+  for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos; pos = path.find(L'\\', pos + 1)) {
+    CreateDirectoryW(Platform(path.substr(0, pos)).c_str(), nullptr);
+  }
+}
+}  // namespace
+
+TempDir::TempDir() {
+  wchar_t base[MAX_PATH];
+  GetTempPathW(MAX_PATH, base);
+  static LONG counter = 0;
+  for (;;) {
+    wchar_t name[64];
+    wsprintfW(name, L"bdl%lu_%ld", GetCurrentProcessId(), InterlockedIncrement(&counter));
+    std::wstring candidate = std::wstring(base) + name;
+    if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+      path_ = candidate;
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return;
+  }
+}
+
+TempDir::~TempDir() {
+  if (!path_.empty()) RemoveTree(path_);
+}
+
+void TempDir::MakeFolder(const std::wstring& relative) const {
+  const std::wstring full = *this / relative;
+  MakeParents(full + L"\\");
+}
+
+void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) const {
+  const std::wstring full = *this / relative;
+  MakeParents(full);
+  HANDLE h = CreateFileW(Platform(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  if (!bytes.empty()) ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+}
+
+void TempDir::WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed) const {
+  std::string bytes(static_cast<size_t>(size), '\0');
+  unsigned x = seed * 2654435761u + 1;
+  for (auto& b : bytes) {
+    x = x * 1103515245u + 12345u;
+    b = static_cast<char>(x >> 16);
+  }
+  WriteFile(relative, bytes);
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  std::string out;
+  HANDLE h = CreateFileW(Platform(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return out;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got) out.append(buffer, got);
+  CloseHandle(h);
+  return out;
+}
+
+bool FileExists(const std::wstring& path) {
+  const DWORD a = GetFileAttributesW(Platform(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::wstring& path) {
+  const DWORD a = GetFileAttributesW(Platform(path).c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RemoveTree(const std::wstring& path) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(Platform(path + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring child = path + L"\\" + name;
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(child);
+      } else {
+        SetFileAttributesW(Platform(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Platform(child).c_str());
+      }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(Platform(path).c_str());
+}

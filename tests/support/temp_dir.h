@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// A fresh folder under the Windows temp folder, removed with everything in it
+// when the object dies. Paths use backslashes and have no trailing one.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::wstring& Path() const { return path_; }
+  // Path of a relative name inside the folder ("a\\b.txt").
+  std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
+  // Creates the file (and its missing parent folders) with the given bytes.
+  void WriteFile(const std::wstring& relative, const std::string& bytes) const;
+  // Creates a file of size bytes filled with a pattern derived from seed.
+  void WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed = 1) const;
+  void MakeFolder(const std::wstring& relative) const;
+
+ private:
+  std::wstring path_;
+};
+
+// Whole content of a file; empty when it cannot be read.
+std::string ReadWholeFile(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+bool FolderExists(const std::wstring& path);
+// Removes a folder tree; long paths allowed.
+void RemoveTree(const std::wstring& path);

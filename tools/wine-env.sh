@@ -1,0 +1,48 @@
+# Sourced by the build scripts: a Wine prefix inside a build tree and an Xvfb
+# display, both started here and stopped by wine_env_stop.
+WINE64=/usr/lib/wine/wine64
+WINESERVER64=/usr/lib/wine/wineserver64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+_bundelor_xvfb_pid=""
+
+wine_env_start() {
+  local build_dir
+  build_dir=$(cd "$1" && pwd)
+  export WINEPREFIX="$build_dir/wineprefix"
+  if [ -z "${DISPLAY:-}" ] || [ "${BUNDELOR_OWN_DISPLAY:-1}" = 1 ]; then
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    _bundelor_xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  if [ ! -f "$WINEPREFIX/.bundelor-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
+    "$WINESERVER64" -w
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # A virtual desktop: Wine draws the frames itself and destroying a window
+    # does not stall for lack of a window manager.
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINESERVER64" -w
+    touch "$WINEPREFIX/.bundelor-ready"
+  fi
+  # Helper processes inherit the first process's stdio; start them here with
+  # stdio closed so CTest does not wait on them.
+  "$WINESERVER64" -p >/dev/null 2>&1 </dev/null
+  "$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
+
+wine_env_stop() {
+  "$WINESERVER64" -k >/dev/null 2>&1 || true
+  if [ -n "$_bundelor_xvfb_pid" ]; then
+    kill "$_bundelor_xvfb_pid" 2>/dev/null || true
+    wait "$_bundelor_xvfb_pid" 2>/dev/null || true
+    _bundelor_xvfb_pid=""
+  fi
+}
