@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include "app/event_loop.h"
+#include "app/start_up.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  ExitProcess(0);
+  StartUp(GetModuleHandleW(nullptr));
+  RunEventLoop();
 }

@@ -1,0 +1,77 @@
+#include "app/event_loop.h"
+
+#include "app/handlers.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "gui/event_codes.h"
+#include "gui/events.h"
+#include "run/progress_window.h"
+#include "run/run_state.h"
+
+namespace {
+
+using Handler = void (*)();
+
+struct GadgetRow {
+  int gadget;
+  Handler handler;
+  // Handlers that clear, rebuild, re-sort or walk the file list, or start a
+  // run, must not run while a worker walks that list.
+  bool ignoredDuringRun;
+};
+
+const GadgetRow GadgetRows[] = {
+    {BrowseButton, BrowseSourceFolder, false},
+    {PackageList, ShowSelectedPackage, true},
+    {PreviewButton, PreviewPlan, true},
+    {RunButton, RunPackaging, true},
+    {CancelButton, RequestAbort, false},
+};
+
+struct CloseRow {
+  int window;
+  Handler handler;
+};
+
+const CloseRow CloseRows[] = {
+    {MainWindow, ShutDown},
+    {ProgressWindow, CloseProgressWindow},
+};
+
+}  // namespace
+
+void DispatchAppEvent(int code) {
+  switch (code) {
+    case EventGadget: {
+      const int gadget = EventGadgetNumber();
+      for (const GadgetRow& row : GadgetRows) {
+        if (row.gadget != gadget) continue;
+        if (!(row.ignoredDuringRun && RunInProgress())) row.handler();
+        return;
+      }
+      return;
+    }
+    case EventSize:
+      LayoutMainWindow();
+      return;
+    case EventClose: {
+      const int window = EventWindowNumber();
+      for (const CloseRow& row : CloseRows) {
+        if (row.window == window) {
+          row.handler();
+          return;
+        }
+      }
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void RunEventLoop() {
+  for (;;) {
+    Program().CurrentEvent = WaitAppEvent(10);
+    DispatchAppEvent(Program().CurrentEvent);
+  }
+}

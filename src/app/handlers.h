@@ -1,0 +1,12 @@
+#pragma once
+
+// Handlers of the main window's events, each run to its end by the loop.
+void BrowseSourceFolder();
+void LayoutMainWindow();
+void PreviewPlan();
+void RunPackaging();
+void ShowSelectedPackage();
+// Builds the plan from the main window's settings; false when it stopped at
+// the message about a missing source folder.
+bool BuildPlan();
+[[noreturn]] void ShutDown();

@@ -1,0 +1,28 @@
+#pragma once
+
+constexpr int MainWindow = 0;
+
+// Gadgets of the main window; the numbers are what every handler uses.
+enum MainGadget : int {
+  SourceFrame = 0,
+  SourcePathField = 1,
+  BrowseButton = 2,
+  SettingsFrame = 3,
+  ByCountOption = 4,
+  PackageCountSpin = 5,
+  BySizeOption = 6,
+  PackageSizeSpin = 7,
+  SizeUnitCombo = 8,
+  CopyOption = 9,
+  MoveOption = 10,
+  PackagesFrame = 11,
+  PackageList = 12,
+  ContentsFrame = 13,
+  ContentsList = 14,
+  PreviewButton = 15,
+  RunButton = 16,
+};
+
+// Opens window 0 with its seventeen gadgets and initial values, then shows
+// it. Returns 0 (also when the window cannot be opened).
+int CreateMainWindow();

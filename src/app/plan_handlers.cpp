@@ -1,0 +1,60 @@
+#include "app/handlers.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "gui/gadgets.h"
+#include "gui/requesters.h"
+#include "plan/assign.h"
+#include "plan/preview.h"
+#include "plan/scan_folder.h"
+#include "plan/size_caption.h"
+#include "plan/size_units.h"
+#include "run/progress_window.h"
+
+namespace {
+constexpr unsigned MessageInformation = 64;
+
+void ShowOversizeNotice() {
+  RequestMessage(L"Bundelor",
+                 L"Manche Dateien sind gr\u00f6\u00dfer als die geforderte Paketgr\u00f6\u00dfe.\r\n"
+                 L"Die Paketgr\u00f6\u00dfe wird tempor\u00e4r entsprechend angepasst.",
+                 MessageInformation);
+}
+}  // namespace
+
+bool BuildPlan() {
+  // The caption of the contents frame keeps the size of the last selection.
+  ClearItems(PackageList);
+  ClearItems(ContentsList);
+  FileList& list = *Program().Files;
+  list.ClearEntries();
+
+  const std::wstring source = ReadText(SourcePathField);
+  if (source.empty()) {
+    RequestMessage(L"Bundelor", L"Geben Sie erst ein Quell-Verzeichnis an.", MessageInformation);
+    return false;
+  }
+  ScanFolder(source.c_str(), list);
+
+  if (ReadState(ByCountOption) != 0) AssignByCount(list, ReadState(PackageCountSpin));
+  if (ReadState(BySizeOption) != 0) {
+    const std::wstring unit = ReadText(SizeUnitCombo);
+    Program().SizeLimit = SizeLimitFor(ReadState(PackageSizeSpin), unit.c_str());
+    AssignBySize(list, Program().SizeLimit, ShowOversizeNotice);
+  }
+  FillPackageList(PackageList, list);
+  return true;
+}
+
+void PreviewPlan() { BuildPlan(); }
+
+void RunPackaging() {
+  if (!BuildPlan()) return;
+  StartPackagingRun(ReadState(CopyOption) != 0 ? TransferCopy : TransferMove);
+}
+
+void ShowSelectedPackage() {
+  ClearItems(ContentsList);
+  const int index = ReadState(PackageList);
+  const int64_t sum = FillPackageContents(ContentsList, *Program().Files, index + 1);
+  WriteText(ContentsFrame, PackageSizeCaption(sum).c_str());
+}

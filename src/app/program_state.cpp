@@ -1,0 +1,7 @@
+#include "app/program_state.h"
+
+namespace {
+ProgramState state;
+}
+
+ProgramState& Program() { return state; }

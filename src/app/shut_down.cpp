@@ -1,0 +1,15 @@
+#include "app/handlers.h"
+#include "app/program_state.h"
+#include "gui/layer.h"
+#include "run/progress_window.h"
+#include "run/thread_registry.h"
+
+void ShutDown() {
+  // A worker still copying or moving finishes its file first, so no
+  // half-written file is left behind.
+  FinishRunBeforeExit();
+  EmptyThreadRegistry();
+  ShutDownGuiLayer();
+  if (Program().ProgramHeap) HeapDestroy(Program().ProgramHeap);
+  ExitProcess(0);
+}

@@ -1,0 +1,144 @@
+#include "run/packaging_worker.h"
+
+#include <string>
+
+#include "app/program_state.h"
+#include "gui/app_window.h"
+#include "gui/gadgets.h"
+#include "gui/requesters.h"
+#include "plan/file_list.h"
+#include "plan/long_path.h"
+#include "run/name_clash.h"
+#include "run/progress_window.h"
+#include "run/run_state.h"
+#include "run/target_paths.h"
+
+namespace {
+
+constexpr unsigned MessageInformation = 64;
+constexpr unsigned MessageWarning = 48;
+
+const wchar_t Caption[] = L"Bundelor";
+
+// Every way out of a run asks the main thread to close the progress window,
+// exactly once; the main thread owns it and does the closing.
+void RequestProgressClose() {
+  HWND window = AppWindowHandle(ProgressWindow);
+  if (!window) return;
+  SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// The completion message must not come while the progress window still
+// exists: it could become the message box's owner and take the box with it
+// when the main thread destroys it. The main thread closes it within one
+// turn of its event loop; a program that is ending does not close it.
+void WaitForProgressClosed() {
+  HWND window = AppWindowHandle(ProgressWindow);
+  for (int waited = 0; window && IsWindow(window) && waited < 5000 && AbortRequested() == 0;
+       waited += 10) {
+    Sleep(10);
+  }
+}
+
+// Ends the run; the main window takes plan and run events again from here.
+class RunEnd {
+ public:
+  RunEnd() = default;
+  ~RunEnd() { SetRunInProgress(false); }
+  RunEnd(const RunEnd&) = delete;
+  RunEnd& operator=(const RunEnd&) = delete;
+};
+
+std::wstring AskNamingPattern() {
+  std::wstring pattern = L"Paket #";
+  for (;;) {
+    pattern = RequestText(Caption, L"Benennung der Paket-Verzeichnisse:", pattern.c_str());
+    if (AbortRequested() != 0) return std::wstring();
+    if (PatternHasCounter(pattern)) return pattern;
+    RequestMessage(Caption,
+                   L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
+                   MessageInformation);
+    pattern = AmendNamingPattern(pattern);
+  }
+}
+
+void CreatePackageFolder(const std::wstring& folder) {
+  // Fails harmlessly for every file but the first of a package.
+  const std::wstring path = FolderPathForCreation(folder);
+  CreateDirectoryW(PlatformPath(path.c_str(), path.size()).c_str(), nullptr);
+}
+
+bool TransferFile(TransferMode mode, const FileEntry& entry, const std::wstring& target) {
+  const std::wstring source = PlatformPath(entry.Path, entry.PathLength);
+  const std::wstring destination = PlatformPath(target.c_str(), target.size());
+  if (mode == TransferCopy) return CopyFileW(source.c_str(), destination.c_str(), FALSE) != 0;
+  return MoveFileW(source.c_str(), destination.c_str()) != 0;
+}
+
+void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring& destination) {
+  FileList& list = *Program().Files;
+  list.SortEntries(SortKey::Package, SortOrder::Ascending);
+  WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
+  list.Rewind();
+  NameClashGuard clashes;
+  while (const FileEntry* entry = list.Advance()) {
+    if (AbortRequested() != 0) {
+      RequestProgressClose();
+      return;
+    }
+    const std::wstring name = FileNamePart(entry->Path);
+    WriteText(CurrentFileText, name.c_str());
+    const std::wstring folder = PackageFolderPath(destination, pattern, entry->Package);
+    CreatePackageFolder(folder);
+    SetAppWindowHidden(ProgressWindow, 0);
+    const std::wstring target = TargetPath(folder, name);
+    // Two files of this run with the same target: the second would silently
+    // replace the first, so it counts as a failed copy instead.
+    const bool clash = mode == TransferCopy && !clashes.Claim(entry->Package, name);
+    if (clash || !TransferFile(mode, *entry, target)) {
+      RequestMessage(Caption,
+                     mode == TransferCopy
+                         ? L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\n"
+                           L"Der Vorgang wird abgebrochen."
+                         : L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben "
+                           L"werden.\r\nDer Vorgang wird abgebrochen.",
+                     MessageWarning);
+      RequestProgressClose();
+      return;
+    }
+    WriteState(ProgressBar, ReadState(ProgressBar) + 1);
+  }
+  RequestProgressClose();
+  WaitForProgressClosed();
+  RequestMessage(Caption, L"Die Paketierung ist abgeschlossen!", MessageInformation);
+}
+
+}  // namespace
+
+DWORD WINAPI PackagingWorker(LPVOID argument) {
+  const auto mode = static_cast<TransferMode>(reinterpret_cast<INT_PTR>(argument));
+  SetRunWorkerThreadId(GetCurrentThreadId());
+  RunEnd end;
+  SetAbortRequested(0);
+
+  const std::wstring pattern = AskNamingPattern();
+  if (pattern.empty()) {  // only when the program is ending
+    RequestProgressClose();
+    return 0;
+  }
+  const std::wstring destination = RequestFolder(L"Speicher-Pfad der Pakete", L"");
+  if (AbortRequested() != 0) {
+    RequestProgressClose();
+    return 0;
+  }
+  if (destination.empty()) {
+    RequestMessage(Caption,
+                   L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\n"
+                   L"Der Vorgang wird abgebrochen.",
+                   MessageWarning);
+    RequestProgressClose();
+    return 0;
+  }
+  Transfer(mode, pattern, destination);
+  return 0;
+}

@@ -1,0 +1,63 @@
+#include "run/progress_window.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "gui/app_window.h"
+#include "gui/events.h"
+#include "gui/gadgets.h"
+#include "run/packaging_worker.h"
+#include "run/thread_registry.h"
+
+namespace {
+constexpr unsigned ProgressWindowFlags = 0x10000002;  // caption only, centred on parent, hidden
+const wchar_t AbortSuffix[] = L" (Abbruch l\u00e4uft...)";
+
+BOOL CALLBACK CloseWorkerWindow(HWND window, LPARAM) {
+  if (IsWindowVisible(window)) PostMessageW(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+}  // namespace
+
+void StartPackagingRun(TransferMode mode) {
+  const wchar_t* title = mode == TransferCopy ? L"Dateien kopieren..." : L"Dateien verschieben...";
+  if (OpenAppWindow(ProgressWindow, 0, 0, 400, 103, title, ProgressWindowFlags,
+                    AppWindowHandle(MainWindow))) {
+    NewLabel(FileLabel, 10, 10, 35, 15, L"Datei:");
+    NewLabel(CurrentFileText, 40, 10, 350, 20, L"");
+    NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
+    NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
+  }
+  SetRunInProgress(true);
+  SetRunWorkerThreadId(0);
+  if (StartThread(PackagingWorker, mode) == 0) SetRunInProgress(false);
+}
+
+void RequestAbort() {
+  SetAbortRequested(1);
+  const std::wstring title = GetAppWindowTitle(ProgressWindow);
+  if (title.find(AbortSuffix) == std::wstring::npos) {
+    SetAppWindowTitle(ProgressWindow, (title + AbortSuffix).c_str());
+  }
+}
+
+void CloseProgressWindow() { CloseAppWindow(ProgressWindow); }
+
+void FinishRunBeforeExit() {
+  if (!RunInProgress()) return;
+  SetAbortRequested(1);
+  // The worker may be waiting for an answer in one of its requesters; close
+  // them (as Esc or Cancel would) so it can see the flag. Its requests to the
+  // progress window are served by the waits.
+  DWORD lastSweep = GetTickCount() - 1000;
+  while (RunInProgress()) {
+    const DWORD worker = RunWorkerThreadId();
+    if (worker && GetTickCount() - lastSweep >= 200) {
+      EnumThreadWindows(worker, CloseWorkerWindow, 0);
+      lastSweep = GetTickCount();
+    }
+    WaitAppEvent(10);
+  }
+}

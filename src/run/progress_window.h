@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+#include "run/run_state.h"
+
+constexpr int ProgressWindow = 1;
+
+enum ProgressGadget : int {
+  FileLabel = 17,
+  CurrentFileText = 18,
+  ProgressBar = 19,
+  CancelButton = 20,
+};
+
+// Opens the progress window hidden and starts the packaging worker; returns
+// at once.
+void StartPackagingRun(TransferMode mode);
+// Handler of the cancel button: asks the worker to stop before its next file.
+void RequestAbort();
+// Handler of the progress window's close event.
+void CloseProgressWindow();
+// At the end of the program: stops a running worker after the file in hand,
+// serving its window requests meanwhile, and returns once it has ended.
+void FinishRunBeforeExit();

@@ -1,0 +1,17 @@
+#include "run/run_state.h"
+
+#include <atomic>
+
+namespace {
+// One aligned word each, written by one thread and read by the other.
+std::atomic<int32_t> abortRequested{0};
+std::atomic<bool> runInProgress{false};
+std::atomic<DWORD> workerThreadId{0};
+}  // namespace
+
+void SetAbortRequested(int32_t value) { abortRequested.store(value); }
+int32_t AbortRequested() { return abortRequested.load(); }
+bool RunInProgress() { return runInProgress.load(); }
+void SetRunInProgress(bool running) { runInProgress.store(running); }
+DWORD RunWorkerThreadId() { return workerThreadId.load(); }
+void SetRunWorkerThreadId(DWORD id) { workerThreadId.store(id); }

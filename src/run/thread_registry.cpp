@@ -1,0 +1,71 @@
+#include "run/thread_registry.h"
+
+#include <vector>
+
+namespace {
+
+struct ThreadRecord {
+  HANDLE handle;
+  int32_t sequence;
+};
+
+struct ThreadRegistry {
+  CRITICAL_SECTION lock;
+  bool ready = false;
+  std::vector<ThreadRecord> records;
+  int32_t nextSequence = 1;
+};
+
+ThreadRegistry registry;
+
+class RegistryLock {
+ public:
+  RegistryLock() { EnterCriticalSection(&registry.lock); }
+  ~RegistryLock() { LeaveCriticalSection(&registry.lock); }
+  RegistryLock(const RegistryLock&) = delete;
+  RegistryLock& operator=(const RegistryLock&) = delete;
+};
+
+bool HasEnded(HANDLE thread) { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }
+
+}  // namespace
+
+void InitThreadRegistry() {
+  if (registry.ready) return;
+  InitializeCriticalSection(&registry.lock);
+  registry.ready = true;
+}
+
+int32_t StartThread(LPTHREAD_START_ROUTINE routine, int32_t argument) {
+  // 4096 is the committed stack; the reserve stays the program's default.
+  HANDLE thread = CreateThread(nullptr, 4096, routine,
+                               reinterpret_cast<LPVOID>(static_cast<INT_PTR>(argument)), 0, nullptr);
+  if (!thread) return 0;
+  RegistryLock hold;
+  auto& records = registry.records;
+  for (size_t i = 0; i < records.size();) {
+    if (HasEnded(records[i].handle)) {
+      CloseHandle(records[i].handle);
+      records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  const int32_t sequence = registry.nextSequence++;
+  records.push_back({thread, sequence});
+  return sequence;
+}
+
+void EmptyThreadRegistry() {
+  if (!registry.ready) return;
+  RegistryLock hold;
+  for (const ThreadRecord& record : registry.records) CloseHandle(record.handle);
+  registry.records.clear();
+}
+
+int RunningThreadCount() {
+  RegistryLock hold;
+  int running = 0;
+  for (const ThreadRecord& record : registry.records) running += HasEnded(record.handle) ? 0 : 1;
+  return running;
+}
