@@ -1,0 +1,91 @@
+#include "app_env.h"
+
+#include <gtest/gtest.h>
+
+#include "app/event_loop.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "app/start_up.h"
+#include "gui/events.h"
+#include "gui/gadgets.h"
+
+namespace {
+class ProgramEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { StartUp(GetModuleHandleW(nullptr)); }
+};
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
+}  // namespace
+
+bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Program().CurrentEvent = WaitAppEvent(10);
+    DispatchAppEvent(Program().CurrentEvent);
+  }
+  return true;
+}
+
+void RunLoopFor(DWORD ms) {
+  RunLoopUntil([] { return false; }, ms);
+}
+
+void ClickGadget(int gadget) {
+  // Posted, so the button's notification arrives inside the event wait, the
+  // way a real click does.
+  PostMessageW(GadgetHandle(gadget), BM_CLICK, 0, 0);
+  RunLoopFor(60);
+}
+
+void SelectListLine(int gadget, int index) {
+  HWND list = GadgetHandle(gadget);
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  RunLoopFor(60);
+}
+
+std::vector<std::wstring> ListLines(int gadget) {
+  HWND list = GadgetHandle(gadget);
+  std::vector<std::wstring> lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+RECT ControlRect(HWND control) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+RECT GadgetRect(int gadget) { return ControlRect(GadgetHandle(gadget)); }
+
+void MakeFileOfSize(const std::wstring& path, long long size) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE) << GetLastError();
+  LARGE_INTEGER end;
+  end.QuadPart = size;
+  SetFilePointerEx(h, end, nullptr, FILE_BEGIN);
+  SetEndOfFile(h);
+  CloseHandle(h);
+}
+
+void SetSource(const std::wstring& folder) { WriteText(SourcePathField, folder.c_str()); }
+
+void UseCount(int count) {
+  WriteState(ByCountOption, 1);
+  WriteState(PackageCountSpin, count);
+}
+
+void UseSize(int value, int unitIndex) {
+  WriteState(BySizeOption, 1);
+  WriteState(PackageSizeSpin, value);
+  WriteState(SizeUnitCombo, unitIndex);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The real program, started in the test process: StartUp runs once for the
+// whole test program, and tests drive the main window through its event loop.
+
+// Runs the program's own loop (wait for an event, dispatch it) until done()
+// or the time-out; returns done().
+bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+void RunLoopFor(DWORD ms);
+// Clicks a push or option button the way a mouse click reaches it, and runs
+// the loop until the click has been handled.
+void ClickGadget(int gadget);
+// Selects a line of a list box and lets it notify its window, as a user's
+// click does.
+void SelectListLine(int gadget, int index);
+std::vector<std::wstring> ListLines(int gadget);
+// Gadget rectangle in its window's client coordinates.
+RECT GadgetRect(int gadget);
+RECT ControlRect(HWND control);
+// A file of the given size whose bytes need not be written (sparse where the
+// file system allows).
+void MakeFileOfSize(const std::wstring& path, long long size);
+// Sets the main window's settings in one go.
+void SetSource(const std::wstring& folder);
+void UseCount(int count);
+void UseSize(int value, int unitIndex);

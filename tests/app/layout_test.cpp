@@ -1,0 +1,85 @@
+// The main window's layout follows its size.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app_env.h"
+#include "gui/app_window.h"
+#include "gui/gadgets.h"
+
+namespace {
+
+std::vector<RECT> AllRects() {
+  std::vector<RECT> rects;
+  for (int g = SourceFrame; g <= RunButton; ++g) rects.push_back(GadgetRect(g));
+  return rects;
+}
+
+void ResizeInner(int width, int height) {
+  HWND window = AppWindowHandle(MainWindow);
+  RECT r = {0, 0, width, height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE, 0);
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+  RunLoopFor(80);
+}
+
+void ExpectShift(const std::vector<RECT>& before, int gadget, int dx, int dy, int dw, int dh) {
+  const RECT now = GadgetRect(gadget);
+  const RECT& was = before[static_cast<size_t>(gadget)];
+  EXPECT_EQ(now.left - was.left, dx) << "x of gadget " << gadget;
+  EXPECT_EQ(now.top - was.top, dy) << "y of gadget " << gadget;
+  EXPECT_EQ((now.right - now.left) - (was.right - was.left), dw) << "width of gadget " << gadget;
+  EXPECT_EQ((now.bottom - now.top) - (was.bottom - was.top), dh) << "height of gadget " << gadget;
+}
+
+TEST(Layout, SizeEventAtCreationSizeMovesOnlyTheRunButton) {
+  ResizeInner(576, 422);
+  HWND window = AppWindowHandle(MainWindow);
+  ShowWindow(window, SW_MINIMIZE);
+  RunLoopFor(80);
+  ShowWindow(window, SW_RESTORE);
+  RunLoopFor(120);
+  ASSERT_EQ(AppWindowInnerWidth(MainWindow), 576);
+  const RECT run = GadgetRect(RunButton);
+  EXPECT_EQ(run.left, 216);
+  EXPECT_EQ(run.top, 385);
+  const RECT contents = GadgetRect(ContentsList);
+  EXPECT_EQ(contents.right - contents.left, 460);
+  EXPECT_EQ(contents.bottom - contents.top, 215);
+  EXPECT_EQ(GadgetRect(BrowseButton).left, 480);
+}
+
+TEST(Layout, EnlargingMovesAndStretchesTheNamedGadgets) {
+  ResizeInner(576, 422);
+  const std::vector<RECT> before = AllRects();
+  ResizeInner(676, 472);
+  ASSERT_EQ(AppWindowInnerWidth(MainWindow), 676);
+  ASSERT_EQ(AppWindowInnerHeight(MainWindow), 472);
+  ExpectShift(before, SourceFrame, 0, 0, 100, 0);
+  ExpectShift(before, SourcePathField, 0, 0, 100, 0);
+  ExpectShift(before, BrowseButton, 100, 0, 0, 0);
+  for (int g = SettingsFrame; g <= MoveOption; ++g) ExpectShift(before, g, 0, 0, 0, 0);
+  ExpectShift(before, PackagesFrame, 0, 0, 0, 50);
+  ExpectShift(before, PackageList, 0, 0, 0, 50);
+  ExpectShift(before, ContentsFrame, 0, 0, 100, 50);
+  ExpectShift(before, ContentsList, 0, 0, 100, 50);
+  ExpectShift(before, PreviewButton, 0, 50, 0, 0);
+  ExpectShift(before, RunButton, 50, 50, 0, 0);
+  ResizeInner(576, 422);
+}
+
+TEST(Layout, MinimisingLaysNothingOut) {
+  ResizeInner(576, 422);
+  const std::vector<RECT> before = AllRects();
+  HWND window = AppWindowHandle(MainWindow);
+  ShowWindow(window, SW_MINIMIZE);
+  RunLoopFor(100);
+  const std::vector<RECT> during = AllRects();
+  for (size_t g = 0; g < before.size(); ++g) {
+    EXPECT_TRUE(EqualRect(&before[g], &during[g])) << "gadget " << g;
+  }
+  ShowWindow(window, SW_RESTORE);
+  RunLoopFor(100);
+}
+
+}  // namespace

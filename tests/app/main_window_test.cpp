@@ -1,0 +1,151 @@
+// The main window as the program builds it: texts, values, geometry, order.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app_env.h"
+#include "gui/app_window.h"
+#include "gui/gadgets.h"
+
+namespace {
+
+struct Expected {
+  int gadget;
+  int x, y, w, h;
+  const wchar_t* text;
+};
+
+// Spin fields: the text part; the arrows take the right h / 2 pixels.
+const Expected CreationLayout[] = {
+    {SourceFrame, 5, 5, 565, 50, L"Verzeichnis der Dateien, die paketiert werden sollen"},
+    {SourcePathField, 15, 25, 455, 20, L""},
+    {BrowseButton, 480, 21, 80, 25, L"Durchsuchen"},
+    {SettingsFrame, 5, 60, 565, 80, L"Einstellungen f\u00fcr die Paketierung"},
+    {ByCountOption, 15, 80, 195, 15, L"Paketieren anhand der Paketanzahl:"},
+    {BySizeOption, 15, 107, 195, 15, L"Paketieren anhand der Paketgr\u00f6\u00dfe:"},
+    {PackageCountSpin, 215, 78, 75, 20, L"10"},
+    {PackageSizeSpin, 215, 105, 77, 20, L"700"},
+    {SizeUnitCombo, 310, 105, 80, 20, L"MiB (1024)"},
+    {CopyOption, 415, 80, 105, 20, L"Dateien kopieren"},
+    {MoveOption, 415, 107, 122, 20, L"Dateien verschieben"},
+    {PackagesFrame, 5, 145, 90, 235, L"Pakete"},
+    {PackageList, 10, 160, 80, 215, L""},
+    {ContentsFrame, 100, 145, 470, 235, L"Inhalt des markierten Pakets"},
+    {ContentsList, 105, 160, 460, 215, L""},
+    {PreviewButton, 5, 385, 70, 30, L"Vorschau"},
+};
+
+void ExpectRect(int gadget, int x, int y, int w, int h) {
+  const RECT r = GadgetRect(gadget);
+  EXPECT_EQ(r.left, x) << "gadget " << gadget;
+  EXPECT_EQ(r.top, y) << "gadget " << gadget;
+  EXPECT_EQ(r.right - r.left, w) << "gadget " << gadget;
+  EXPECT_EQ(r.bottom - r.top, h) << "gadget " << gadget;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Tests that resize the window put it back; a layout at the creation size
+    // keeps every gadget where it was created except the run button.
+    ASSERT_NE(AppWindowHandle(MainWindow), nullptr);
+  }
+};
+
+TEST_F(MainWindowTest, TitleSizeAndCentredPlacement) {
+  HWND window = AppWindowHandle(MainWindow);
+  wchar_t title[64];
+  GetWindowTextW(window, title, 64);
+  EXPECT_STREQ(title, L"Quoddle - Bundelor 1.0");
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(AppWindowInnerWidth(MainWindow), 576);
+  EXPECT_EQ(AppWindowInnerHeight(MainWindow), 422);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)) & 0x00CF0000u, 0x00CF0000u);
+  RECT outer;
+  GetWindowRect(window, &outer);
+  const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - w) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - h) / 2);
+}
+
+TEST_F(MainWindowTest, GadgetsStandWhereCreatedWithTheirTexts) {
+  for (const Expected& e : CreationLayout) {
+    ExpectRect(e.gadget, e.x, e.y, e.w, e.h);
+    EXPECT_EQ(ReadText(e.gadget), e.text) << "gadget " << e.gadget;
+  }
+  // The run button moves on the first layout; at creation it stands at 210.
+  const RECT run = GadgetRect(RunButton);
+  EXPECT_TRUE(run.left == 210 || run.left == 216) << run.left;
+  EXPECT_EQ(ReadText(RunButton), L"Paketierung durchf\u00fchren");
+}
+
+TEST_F(MainWindowTest, InitialValuesAndUnitItems) {
+  EXPECT_EQ(ReadState(ByCountOption), 0);
+  EXPECT_EQ(ReadState(BySizeOption), 1);
+  EXPECT_EQ(ReadState(CopyOption), 1);
+  EXPECT_EQ(ReadState(MoveOption), 0);
+  EXPECT_EQ(ReadState(PackageCountSpin), 10);
+  EXPECT_EQ(ReadState(PackageSizeSpin), 700);
+  EXPECT_EQ(ReadState(SizeUnitCombo), 2);
+  HWND combo = GadgetHandle(SizeUnitCombo);
+  const wchar_t* units[] = {L"B",         L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
+                            L"KB (1000)", L"MB (1000)",  L"GB (1000)"};
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 7);
+  for (int i = 0; i < 7; ++i) {
+    wchar_t item[32] = {};
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+    EXPECT_STREQ(item, units[i]) << "item " << i;
+  }
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(combo, GWL_STYLE)) & 3u,
+            static_cast<DWORD>(CBS_DROPDOWNLIST));
+}
+
+TEST_F(MainWindowTest, ControlsFollowCreationOrderNotNumbers) {
+  std::vector<int> ids;
+  for (HWND c = GetWindow(AppWindowHandle(MainWindow), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    ids.push_back(GetDlgCtrlID(c));
+  }
+  // Each spin field is a text part followed by its arrows, both numbered.
+  const std::vector<int> expected = {0, 1, 2, 3, 4, 6, 5, 5, 7, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+  EXPECT_EQ(ids, expected);
+}
+
+TEST_F(MainWindowTest, OptionGroupsAreIndependent) {
+  ClickGadget(MoveOption);
+  EXPECT_EQ(ReadState(MoveOption), 1);
+  EXPECT_EQ(ReadState(CopyOption), 0);
+  EXPECT_EQ(ReadState(BySizeOption), 1);
+  ClickGadget(ByCountOption);
+  EXPECT_EQ(ReadState(ByCountOption), 1);
+  EXPECT_EQ(ReadState(BySizeOption), 0);
+  EXPECT_EQ(ReadState(MoveOption), 1);
+  ClickGadget(CopyOption);
+  ClickGadget(BySizeOption);
+  EXPECT_EQ(ReadState(CopyOption), 1);
+  EXPECT_EQ(ReadState(BySizeOption), 1);
+  EXPECT_EQ(ReadState(ByCountOption), 0);
+}
+
+TEST_F(MainWindowTest, TypingIntoSpinFieldsChangesNothing) {
+  for (int spin : {PackageCountSpin, PackageSizeSpin}) {
+    const int before = ReadState(spin);
+    HWND edit = GadgetHandle(spin);
+    SetFocus(edit);
+    SendMessageW(edit, WM_CHAR, L'5', 0);
+    SendMessageW(edit, WM_CHAR, L'1', 0);
+    RunLoopFor(30);
+    EXPECT_EQ(ReadState(spin), before) << "spin " << spin;
+    EXPECT_EQ(ReadText(spin), std::to_wstring(before));
+  }
+}
+
+TEST_F(MainWindowTest, CannotBeMadeSmallerThanCreated) {
+  HWND window = AppWindowHandle(MainWindow);
+  MINMAXINFO info = {};
+  SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  RECT frame = {0, 0, 576, 422};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE, 0);
+  EXPECT_EQ(info.ptMinTrackSize.x, frame.right - frame.left);
+  EXPECT_EQ(info.ptMinTrackSize.y, frame.bottom - frame.top);
+}
+
+}  // namespace
