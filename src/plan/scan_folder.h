@@ -9,6 +9,3 @@
 bool ScanFolder(const wchar_t* folder, FileList& list);
 // Size of the file at path: bytes, -2 for a folder, -1 when the lookup fails.
 int64_t FileSizeOf(const wchar_t* path);
-// The same for a path already in the form for file-system calls
-// (PlatformPathBuffer); endsWithSeparator tells whether it ends in "\" or "/".
-int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparator);

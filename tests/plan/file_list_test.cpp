@@ -87,7 +87,8 @@ TEST(FileList, SortIsStableForBothKeysAndDirections) {
       x = x * 1103515245u + 12345u;
       items.push_back({static_cast<int64_t>((x >> 16) % 5) - 2, static_cast<int32_t>((x >> 8) % 4) - 1, Name(i)});
     }
-    items.push_back({int64_t{1} << 40, 7, L"big"});  // beyond 32 bits and signed keys
+    // A key beyond 32 bits, except in the empty and one-entry lists.
+    if (count > 1) items.push_back({int64_t{1} << 40, 7, L"big"});
     for (SortKey key : {SortKey::Size, SortKey::Package}) {
       for (SortOrder order : {SortOrder::Ascending, SortOrder::Descending}) {
         FileList list;
