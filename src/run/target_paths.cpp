@@ -1,0 +1,48 @@
+#include "run/target_paths.h"
+
+std::wstring FileNamePart(std::wstring_view path) {
+  if (!path.empty() && path.front() == L'"') path.remove_prefix(1);
+  const size_t quote = path.find(L'"');
+  if (quote != std::wstring_view::npos) path = path.substr(0, quote);
+  const size_t separator = path.find_last_of(L"\\/");
+  if (separator != std::wstring_view::npos) path.remove_prefix(separator + 1);
+  return std::wstring(path);
+}
+
+std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern, int32_t package) {
+  const std::wstring number = std::to_wstring(package);
+  std::wstring folder(destination);
+  folder.reserve(destination.size() + pattern.size() + number.size());
+  for (wchar_t c : pattern) {
+    if (c == L'#') {
+      folder += number;
+    } else {
+      folder.push_back(c);
+    }
+  }
+  return folder;
+}
+
+std::wstring FolderPathForCreation(std::wstring_view path) {
+  // No cut to 260 characters: a cut path would name a different folder.
+  const size_t last = path.find_last_not_of(L" \\/");
+  return std::wstring(last == std::wstring_view::npos ? std::wstring_view() : path.substr(0, last + 1));
+}
+
+std::wstring TargetPath(std::wstring_view folder, std::wstring_view fileName) {
+  std::wstring target;
+  target.reserve(folder.size() + 1 + fileName.size());
+  target.append(folder);
+  target.push_back(L'\\');
+  target.append(fileName);
+  return target;
+}
+
+std::wstring AmendNamingPattern(std::wstring_view pattern) {
+  const size_t last = pattern.find_last_not_of(L' ');
+  std::wstring amended(last == std::wstring_view::npos ? std::wstring_view() : pattern.substr(0, last + 1));
+  amended += L" #";
+  return amended;
+}
+
+bool PatternHasCounter(std::wstring_view pattern) { return pattern.find(L'#') != std::wstring_view::npos; }

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Path texts of a packaging run: where each file's package folder and copy go.
+
+// The file name of path: the text after its last "\" or "/", or the whole
+// path when it has neither. A double quote at the very start is skipped and
+// a double quote ends the path.
+std::wstring FileNamePart(std::wstring_view path);
+
+// destination followed by pattern with every "#" replaced by package in
+// decimal ("-" for a negative number). destination ends in "\" already.
+std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern, int32_t package);
+
+// The folder path to create: trailing spaces, "\" and "/" removed. Any
+// length; the caller hands long ones to the platform in the \\?\ form.
+std::wstring FolderPathForCreation(std::wstring_view path);
+
+// folder + "\" + fileName. Give it the created folder's path
+// (FolderPathForCreation), so the target lies in the folder that exists even
+// when the pattern ends in a space or a separator.
+std::wstring TargetPath(std::wstring_view folder, std::wstring_view fileName);
+
+// A pattern without the counter sign: trailing spaces (U+0020 only) removed
+// and " #" appended.
+std::wstring AmendNamingPattern(std::wstring_view pattern);
+
+// True when the pattern holds the counter sign "#".
+bool PatternHasCounter(std::wstring_view pattern);

@@ -1,0 +1,145 @@
+#include "plan/scan_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "plan/long_path.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using Found = std::vector<std::pair<std::wstring, int64_t>>;
+
+// Scans folder into a fresh list: (path, size) in list order.
+Found Scan(const std::wstring& folder) {
+  FileList list;
+  EXPECT_TRUE(ScanFolder(folder.c_str(), list));
+  Found out;
+  list.Rewind();
+  while (FileEntry* e = list.Advance()) {
+    EXPECT_EQ(e->Package, 0);
+    out.emplace_back(e->Path, e->Size);
+  }
+  return out;
+}
+
+// Names chosen so that the platform's enumeration order is the order given.
+TEST(ScanFolder, SubFolderFilesStandWhereTheFolderWasMet) {
+  TempDir dir;
+  dir.WriteSizedFile(L"a.txt", 1);
+  dir.WriteSizedFile(L"m\\b.txt", 2);
+  dir.WriteSizedFile(L"m\\n\\c.txt", 3);
+  dir.MakeFolder(L"m\\n\\o");  // empty: adds nothing
+  dir.WriteSizedFile(L"m\\p.txt", 4);
+  dir.WriteSizedFile(L"z.txt", 5);
+  const std::wstring root = dir.Path() + L"\\";
+  const Found expected{{root + L"a.txt", 1}, {root + L"m\\b.txt", 2}, {root + L"m\\n\\c.txt", 3},
+                       {root + L"m\\p.txt", 4}, {root + L"z.txt", 5}};
+  EXPECT_EQ(Scan(dir.Path()), expected);
+  EXPECT_EQ(Scan(root), expected) << "a trailing backslash must not change the paths";
+}
+
+TEST(ScanFolder, FoldersWithoutFilesGiveNothing) {
+  TempDir dir;
+  EXPECT_TRUE(Scan(dir.Path()).empty());
+  dir.MakeFolder(L"x\\y\\z");
+  dir.MakeFolder(L"w");
+  EXPECT_TRUE(Scan(dir.Path()).empty());
+  dir.WriteFile(L"file.txt", "abc");
+  EXPECT_TRUE(Scan(dir / L"missing").empty());
+  EXPECT_TRUE(Scan(dir / L"file.txt").empty()) << "a file is no folder to scan";
+  EXPECT_TRUE(Scan(L"").empty());
+}
+
+TEST(ScanFolder, TakesDotFoldersHiddenSystemAndEmptyFiles) {
+  TempDir dir;
+  dir.WriteSizedFile(L".config\\settings", 7);
+  dir.WriteFile(L"empty.dat", "");
+  dir.WriteSizedFile(L"hidden.dat", 9);
+  dir.WriteSizedFile(L"system.dat", 11);
+  SetFileAttributesW((dir / L"hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW((dir / L"system.dat").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
+  const std::wstring root = dir.Path() + L"\\";
+  const Found expected{{root + L".config\\settings", 7}, {root + L"empty.dat", 0}, {root + L"hidden.dat", 9},
+                       {root + L"system.dat", 11}};
+  EXPECT_EQ(Scan(dir.Path()), expected);
+  SetFileAttributesW((dir / L"system.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(ScanFolder, FileThatCannotBeLookedUpKeepsMinusOne) {
+  TempDir dir;
+  // Windows strips a trailing dot from a plain path, so a file named "x." made
+  // through the \\?\ form is listed by the scan but not found by its path.
+  const std::wstring odd = L"\\\\?\\" + dir.Path() + L"\\x.";
+  HANDLE h = CreateFileW(odd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  CloseHandle(h);
+  dir.WriteSizedFile(L"y.txt", 3);
+  const Found expected{{dir / L"x.", -1}, {dir / L"y.txt", 3}};
+  EXPECT_EQ(Scan(dir.Path()), expected);
+  DeleteFileW(odd.c_str());
+}
+
+TEST(ScanFolder, FollowsPathsBeyondTheClassicLimit) {
+  TempDir dir;
+  std::wstring deep;
+  for (int level = 0; level < 8; ++level) deep += std::wstring(40, static_cast<wchar_t>(L'a' + level)) + L"\\";
+  dir.WriteSizedFile(L"0.txt", 1);
+  dir.WriteSizedFile(deep + L"deep.txt", 12345);
+  dir.WriteSizedFile(L"z.txt", 2);
+  const std::wstring deepFile = dir / (deep + L"deep.txt");
+  ASSERT_GT(deepFile.size(), 300u);
+  const Found expected{{dir / L"0.txt", 1}, {deepFile, 12345}, {dir / L"z.txt", 2}};
+  EXPECT_EQ(Scan(dir.Path()), expected);
+  EXPECT_EQ(FileSizeOf(deepFile.c_str()), 12345);
+
+  // A source folder that is itself beyond the limit.
+  const std::wstring deepFolder = deepFile.substr(0, deepFile.rfind(L'\\'));
+  EXPECT_EQ(Scan(deepFolder), (Found{{deepFile, 12345}}));
+}
+
+// The form handed to the platform: short paths untouched, long ones made
+// absolute, normalised and prefixed.
+TEST(PlatformPath, PrefixesOnlyLongPaths) {
+  const std::wstring tail = std::wstring(250, L'n') + L"\\f.txt";
+  const struct {
+    std::wstring path;
+    std::wstring expected;
+  } cases[] = {
+      {L"C:\\short\\a.txt", L"C:\\short\\a.txt"},
+      {L"relative\\a.txt", L"relative\\a.txt"},
+      {L"C:\\" + tail, L"\\\\?\\C:\\" + tail},
+      {L"C:/x/../" + tail, L"\\\\?\\C:\\" + tail},
+      {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
+      {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PlatformPath(c.path.c_str(), c.path.size()), c.expected) << c.path;
+
+  // A long relative path is resolved against the current folder.
+  wchar_t current[MAX_PATH];
+  const DWORD n = GetCurrentDirectoryW(MAX_PATH, current);
+  ASSERT_GT(n, 0u);
+  std::wstring base(current, n);
+  if (base.back() != L'\\') base += L'\\';
+  EXPECT_EQ(PlatformPath(tail.c_str(), tail.size()), L"\\\\?\\" + base + tail);
+}
+
+TEST(FileSizeOf, FilesFoldersAndMissingPaths) {
+  TempDir dir;
+  dir.WriteSizedFile(L"f.bin", 70000);
+  dir.WriteFile(L"zero", "");
+  dir.MakeFolder(L"sub");
+  const struct {
+    std::wstring path;
+    int64_t size;
+  } cases[] = {
+      {dir / L"f.bin", 70000}, {dir / L"zero", 0},        {dir / L"sub", -2},
+      {dir / L"sub\\", -1},    {dir / L"missing", -1},    {dir / L"missing\\f.bin", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FileSizeOf(c.path.c_str()), c.size) << c.path;
+}
+
+}  // namespace
