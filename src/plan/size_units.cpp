@@ -9,7 +9,7 @@ struct SizeUnit {
   int64_t factor;
 };
 
-constexpr SizeUnit kUnits[] = {
+constexpr SizeUnit kUnits[SizeUnitCount] = {
     {L"B", 1},
     {L"KiB (1024)", int64_t{1024}},
     {L"MiB (1024)", int64_t{1024} * 1024},
@@ -33,4 +33,8 @@ int64_t SizeLimitFor(int32_t value, const wchar_t* unitText) {
     }
   }
   return int64_t{value} * factor;
+}
+
+const wchar_t* SizeUnitText(int index) {
+  return index >= 0 && index < SizeUnitCount ? kUnits[index].text : L"";
 }

@@ -62,10 +62,13 @@ std::wstring AskNamingPattern() {
   }
 }
 
-void CreatePackageFolder(const std::wstring& folder) {
+// Returns the folder as created: without trailing spaces and separators,
+// which the target paths must not carry either.
+std::wstring CreatePackageFolder(const std::wstring& folder) {
   // Fails harmlessly for every file but the first of a package.
-  const std::wstring path = FolderPathForCreation(folder);
+  std::wstring path = FolderPathForCreation(folder);
   CreateDirectoryW(PlatformPath(path.c_str(), path.size()).c_str(), nullptr);
+  return path;
 }
 
 bool TransferFile(TransferMode mode, const FileEntry& entry, const std::wstring& target) {
@@ -88,8 +91,8 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     }
     const std::wstring name = FileNamePart(entry->Path);
     WriteText(CurrentFileText, name.c_str());
-    const std::wstring folder = PackageFolderPath(destination, pattern, entry->Package);
-    CreatePackageFolder(folder);
+    const std::wstring folder =
+        CreatePackageFolder(PackageFolderPath(destination, pattern, entry->Package));
     SetAppWindowHidden(ProgressWindow, 0);
     const std::wstring target = TargetPath(folder, name);
     // Two files of this run with the same target: the second would silently

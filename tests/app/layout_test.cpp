@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app_env.h"
+#include "support/program_env.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 

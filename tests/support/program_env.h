@@ -8,6 +8,9 @@
 // The real program, started in the test process: StartUp runs once for the
 // whole test program, and tests drive the main window through its event loop.
 
+// Starts the program (globals, layer, file list, main window) the first time.
+void StartProgramOnce();
+
 // Runs the program's own loop (wait for an event, dispatch it) until done()
 // or the time-out; returns done().
 bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);

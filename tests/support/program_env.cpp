@@ -1,4 +1,4 @@
-#include "app_env.h"
+#include "support/program_env.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,12 @@
 #include "gui/events.h"
 #include "gui/gadgets.h"
 
-namespace {
-class ProgramEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { StartUp(GetModuleHandleW(nullptr)); }
-};
-const auto* const environment = ::testing::AddGlobalTestEnvironment(new ProgramEnvironment);
-}  // namespace
+void StartProgramOnce() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  StartUp(GetModuleHandleW(nullptr));
+}
 
 bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();

@@ -1,0 +1,391 @@
+// Whole packaging runs through the main window: the run button, the worker's
+// requesters answered from a helper thread, the progress window, the disk.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "gui/app_window.h"
+#include "gui/gadgets.h"
+#include "run/progress_window.h"
+#include "run/run_state.h"
+#include "support/dialog_driver.h"
+#include "support/program_env.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const wchar_t NamingPrompt[] = L"Benennung der Paket-Verzeichnisse:";
+const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
+const wchar_t NoDestination[] =
+    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
+const wchar_t CopyFailed[] =
+    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
+const wchar_t MoveFailed[] =
+    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
+    L"Der Vorgang wird abgebrochen.";
+const wchar_t CounterAdded[] =
+    L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.";
+
+// What a run looked like from the main thread.
+struct RunSeen {
+  bool progressShown = false;
+  bool ended = false;
+};
+
+class PackagingRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteState(CopyOption, 1);
+    UseCount(1);
+  }
+
+  // Presses the run button and runs the event loop until the worker has
+  // ended and the progress window is gone.
+  RunSeen Run(DWORD timeoutMs = 30000) {
+    RunSeen seen;
+    SetSource(source_.Path());
+    ClickGadget(RunButton);
+    seen.ended = RunLoopUntil(
+        [&seen] {
+          HWND progress = AppWindowHandle(ProgressWindow);
+          if (progress && IsWindowVisible(progress)) seen.progressShown = true;
+          return !RunInProgress() && !progress;
+        },
+        timeoutMs);
+    return seen;
+  }
+
+  std::wstring Dest(const std::wstring& relative) const { return dest_ / relative; }
+
+  TempDir source_;
+  TempDir dest_;
+};
+
+// A message box step that records its text and whether the progress window
+// still existed while it was shown.
+DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
+  return {MessageBoxMatch(L"Bundelor"), [text, progressOpen](HWND box) {
+            if (progressOpen) *progressOpen = AppWindowHandle(ProgressWindow) != nullptr;
+            *text = MessageBoxText(box);
+            PressButton(box, IDOK);
+          }};
+}
+
+TEST_F(PackagingRunTest, CopyRunFillsOneFolderPerPackageFlat) {
+  source_.WriteSizedFile(L"a.txt", 1000, 1);
+  source_.WriteSizedFile(L"Sub\\b.bin", 70000, 2);
+  source_.WriteSizedFile(L"Sub\\Deeper\\c.dat", 0, 3);
+  source_.WriteSizedFile(L"z.txt", 5, 4);
+  UseCount(2);
+  std::wstring done;
+  bool progressOpen = true;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, &progressOpen)});
+  const RunSeen seen = Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_TRUE(seen.ended);
+  EXPECT_TRUE(seen.progressShown);
+  EXPECT_EQ(done, Completed);
+  EXPECT_FALSE(progressOpen) << "the completion message comes after the window closed";
+  // Dealt in scan order a.txt, b.bin, c.dat, z.txt over two packages.
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), ReadWholeFile(source_ / L"a.txt"));
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\c.dat")), "");
+  EXPECT_TRUE(FileExists(Dest(L"Paket 1\\c.dat")));
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 2\\b.bin")), ReadWholeFile(source_ / L"Sub\\b.bin"));
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 2\\z.txt")), ReadWholeFile(source_ / L"z.txt"));
+  EXPECT_TRUE(FileExists(source_ / L"Sub\\b.bin")) << "copying keeps the sources";
+}
+
+TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
+  source_.WriteSizedFile(L"one.bin", 3000, 7);
+  source_.WriteSizedFile(L"Sub\\two.bin", 4000, 8);
+  const std::string one = ReadWholeFile(source_ / L"one.bin");
+  const std::string two = ReadWholeFile(source_ / L"Sub\\two.bin");
+  ClickGadget(MoveOption);
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(L"Teil #-#")},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
+  Run();
+  ClickGadget(CopyOption);
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_EQ(ReadWholeFile(Dest(L"Teil 1-1\\one.bin")), one);
+  EXPECT_EQ(ReadWholeFile(Dest(L"Teil 1-1\\two.bin")), two);
+  EXPECT_FALSE(FileExists(source_ / L"one.bin"));
+  EXPECT_FALSE(FileExists(source_ / L"Sub\\two.bin"));
+}
+
+TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
+  source_.WriteFile(L"a", "a");
+  ClickGadget(MoveOption);
+  std::wstring title;
+  std::wstring warning;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+                           [&title](HWND dialog) {
+                             title = GetAppWindowTitle(ProgressWindow);
+                             PressEnter(dialog);
+                           }},
+                          {FolderChooserMatch(), AnswerCancel()},
+                          MessageStep(&warning, nullptr)});
+  Run();
+  ClickGadget(CopyOption);
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(title, L"Dateien verschieben...");
+}
+
+TEST_F(PackagingRunTest, PatternWithoutCounterIsAmendedAndAskedAgain) {
+  source_.WriteFile(L"a", "a");
+  struct Case {
+    const wchar_t* typed;  // nullptr: the requester is closed
+    const wchar_t* offeredNext;
+  };
+  const Case cases[] = {{L"Teil", L"Teil #"}, {L"Teil   ", L"Teil #"}, {nullptr, L" #"}};
+  for (const Case& c : cases) {
+    TempDir dest;
+    std::wstring notice, offered, done;
+    DialogAnswerer answers(
+        {{TextRequesterMatch(L"Bundelor"),
+          c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PressEscape(d); })},
+         MessageStep(&notice, nullptr),
+         {TextRequesterMatch(L"Bundelor"),
+          [&offered](HWND dialog) {
+            offered = ReadEditText(FindDescendant(dialog, L"Edit"));
+            PressEnter(dialog);
+          }},
+         {FolderChooserMatch(), AnswerFolder(dest.Path())},
+         MessageStep(&done, nullptr)});
+    Run();
+    ASSERT_TRUE(answers.Answered()) << answers.Report();
+    EXPECT_EQ(notice, CounterAdded);
+    EXPECT_EQ(offered, c.offeredNext) << (c.typed ? c.typed : L"(closed)");
+    std::wstring folder = c.offeredNext;
+    folder.replace(folder.find(L'#'), 1, L"1");
+    EXPECT_TRUE(FolderExists(dest / folder)) << (c.typed ? c.typed : L"(closed)");
+  }
+}
+
+TEST_F(PackagingRunTest, CancelledDestinationWarnsAndTouchesNothing) {
+  source_.WriteFile(L"a", "a");
+  std::wstring warning;
+  bool progressOpen = false;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerCancel()},
+                          MessageStep(&warning, &progressOpen)});
+  const RunSeen seen = Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_TRUE(seen.ended);
+  EXPECT_EQ(warning, NoDestination);
+  EXPECT_TRUE(progressOpen) << "the warning comes while the window still exists";
+  EXPECT_FALSE(seen.progressShown);
+  EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+  EXPECT_TRUE(FileExists(source_ / L"a"));
+}
+
+TEST_F(PackagingRunTest, EmptyPlanAsksBothQuestionsAndCompletes) {
+  source_.MakeFolder(L"only\\empty");
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
+  const RunSeen seen = Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_FALSE(seen.progressShown);
+  EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+}
+
+TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
+  source_.WriteFile(L"a.txt", "first");
+  source_.WriteFile(L"b.txt", "second");
+  source_.WriteFile(L"c.txt", "third");
+  dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
+  ClickGadget(MoveOption);
+  std::wstring warning, fileShown;
+  LRESULT position = -1, maximum = -1;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          {MessageBoxMatch(L"Bundelor"), [&](HWND box) {
+                             // The progress window is still open behind the warning.
+                             HWND bar = GadgetHandle(ProgressBar);
+                             position = SendMessageW(bar, PBM_GETPOS, 0, 0);
+                             maximum = SendMessageW(bar, PBM_GETRANGE, FALSE, 0);
+                             fileShown = WindowText(GadgetHandle(CurrentFileText));
+                             warning = MessageBoxText(box);
+                             PressButton(box, IDOK);
+                           }}});
+  Run();
+  ClickGadget(CopyOption);
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(warning, MoveFailed);
+  EXPECT_EQ(position, 1) << "one file done";
+  EXPECT_EQ(maximum, 3) << "the bar counts files";
+  EXPECT_EQ(fileShown, L"b.txt");
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "first");
+  EXPECT_FALSE(FileExists(source_ / L"a.txt"));
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\b.txt")), "left from before");
+  EXPECT_EQ(ReadWholeFile(source_ / L"b.txt"), "second");
+  EXPECT_EQ(ReadWholeFile(source_ / L"c.txt"), "third");
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\c.txt")));
+}
+
+TEST_F(PackagingRunTest, CopyOverwritesWhatAnEarlierRunLeft) {
+  source_.WriteFile(L"a.txt", "new");
+  dest_.WriteFile(L"Paket 1\\a.txt", "old content");
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
+  Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "new");
+}
+
+TEST_F(PackagingRunTest, SameNameTwiceInOnePackageFailsInsteadOfOverwriting) {
+  source_.WriteFile(L"A\\report.txt", "from A");
+  source_.WriteFile(L"B\\REPORT.txt", "from B");
+  std::wstring warning;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&warning, nullptr)});
+  Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(warning, CopyFailed);
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\report.txt")), "from A");
+}
+
+TEST_F(PackagingRunTest, SameNameInDifferentPackagesIsNoClash) {
+  source_.WriteFile(L"A\\same.txt", "one");
+  source_.WriteFile(L"B\\same.txt", "two");
+  UseCount(2);
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
+  Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\same.txt")), "one");
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 2\\same.txt")), "two");
+}
+
+TEST_F(PackagingRunTest, LongDestinationPatternAndNameTogether) {
+  // Destination, folder name and file name add up to well over 260.
+  const std::wstring deep = std::wstring(90, L'd') + L"\\" + std::wstring(90, L'e');
+  dest_.MakeFolder(deep);
+  const std::wstring name = std::wstring(80, L'n') + L".txt";
+  source_.WriteFile(name, "long way");
+  const std::wstring pattern = std::wstring(60, L'p') + L" #";
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(pattern)},
+                          {FolderChooserMatch(), AnswerFolder(dest_ / deep)},
+                          MessageStep(&done, nullptr)});
+  Run();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  const std::wstring target = dest_ / (deep + L"\\" + std::wstring(60, L'p') + L" 1\\" + name);
+  EXPECT_GT(target.size(), 300u);
+  EXPECT_EQ(ReadWholeFile(target), "long way");
+}
+
+TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
+  // Large enough that the copy of the first file is still going when the
+  // cancel button is pressed.
+  for (const wchar_t* name : {L"1.bin", L"2.bin", L"3.bin"}) {
+    MakeFileOfSize(source_ / name, 400LL * 1024 * 1024);
+  }
+  std::wstring unexpected;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunLoopUntil([] {
+    HWND progress = AppWindowHandle(ProgressWindow);
+    return progress && IsWindowVisible(progress);
+  }));
+  ClickGadget(CancelButton);
+  ClickGadget(CancelButton);
+  EXPECT_EQ(GetAppWindowTitle(ProgressWindow), L"Dateien kopieren... (Abbruch l\u00e4uft...)");
+  EXPECT_EQ(AbortRequested(), 1);
+  DialogAnswerer noMessage(MessageBoxMatch(L"Bundelor"), AnswerOk(&unexpected), 3000);
+  ASSERT_TRUE(RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); }, 60000));
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_FALSE(noMessage.Answered()) << "an abort shows no message, saw: " << noMessage.Report();
+  // Files are copied largest first, equal sizes in scan order.
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  ASSERT_TRUE(GetFileAttributesExW(Dest(L"Paket 1\\1.bin").c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.nFileSizeLow, 400u * 1024 * 1024);
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\2.bin")));
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\3.bin")));
+  EXPECT_EQ(AbortRequested(), 1) << "the flag stays set after the run";
+}
+
+TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
+  for (int i = 0; i < 3; ++i) source_.WriteFile(L"f" + std::to_wstring(i), "x");
+  UseCount(3);
+  ClickGadget(PreviewButton);
+  ASSERT_EQ(ListLines(PackageList).size(), 3u);
+  // Hold the worker in its first requester while the main window is used.
+  DialogAnswerer hold({{TextRequesterMatch(L"Bundelor"), [](HWND dialog) {
+                          Sleep(1500);
+                          PressEscape(dialog);
+                        }},
+                       {MessageBoxMatch(L"Bundelor"), AnswerOk()},
+                       {TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                       {FolderChooserMatch(), AnswerCancel()},
+                       {MessageBoxMatch(L"Bundelor"), AnswerOk()}});
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunInProgress());
+  // The requester disables the main window; these arrive anyway, as events
+  // posted by another program would.
+  UseCount(1);
+  PostMessageW(GadgetHandle(PreviewButton), BM_CLICK, 0, 0);
+  PostMessageW(GadgetHandle(RunButton), BM_CLICK, 0, 0);
+  SelectListLine(PackageList, 1);
+  RunLoopFor(200);
+  EXPECT_EQ(ListLines(PackageList).size(), 3u) << "the plan was rebuilt during the run";
+  EXPECT_TRUE(ListLines(ContentsList).empty()) << "the list was walked during the run";
+  ASSERT_TRUE(RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); }));
+  EXPECT_TRUE(hold.Answered()) << hold.Report();
+  ClickGadget(PreviewButton);
+  EXPECT_EQ(ListLines(PackageList).size(), 1u);
+}
+
+TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
+  for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunLoopUntil([] {
+    HWND progress = AppWindowHandle(ProgressWindow);
+    return progress && IsWindowVisible(progress);
+  }));
+  FinishRunBeforeExit();
+  EXPECT_FALSE(RunInProgress());
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  WIN32_FILE_ATTRIBUTE_DATA data = {};
+  ASSERT_TRUE(GetFileAttributesExW(Dest(L"Paket 1\\1.bin").c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.nFileSizeLow, 300u * 1024 * 1024);
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\2.bin")));
+  // An ending program leaves the worker's close request unhandled.
+  CloseProgressWindow();
+}
+
+TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
+  source_.WriteFile(L"a", "a");
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(L"InputRequester", nullptr) != nullptr; }));
+  FinishRunBeforeExit();
+  EXPECT_FALSE(RunInProgress());
+  EXPECT_EQ(FindWindowW(L"InputRequester", nullptr), nullptr);
+  CloseProgressWindow();
+  EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+}
+
+}  // namespace
