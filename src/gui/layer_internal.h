@@ -18,6 +18,8 @@ void ShutDownGadgetPart();
 // controls (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR*).
 // Returns true when the gadget handled it: for WM_COMMAND that means no
 // gadget event is raised; for the others *result is the window's answer.
+// Number of the gadget whose control (or spin arrow part) this is, else -1.
+int GadgetNumberOfControl(HWND control);
 bool HandleGadgetParentMessage(int gadget, UINT message, WPARAM wParam, LPARAM lParam,
                                LRESULT* result);
 

@@ -1,0 +1,34 @@
+#include "gui/event_codes.h"
+#include "gui/event_state.h"
+#include "gui/events.h"
+#include "gui/layer_internal.h"
+
+ThreadEventState& CurrentEventState() {
+  thread_local ThreadEventState state;
+  return state;
+}
+
+void SetCurrentEventWindow(int window) { CurrentEventState().current.window = window; }
+
+void QueueAppEvent(int code, int gadget, int window, int subtype) {
+  std::deque<AppEvent>& queue = CurrentEventState().queue;
+  if (!queue.empty()) {
+    const AppEvent& last = queue.back();
+    if (last.code == code && last.gadget == gadget && last.window == window &&
+        last.subtype == subtype) {
+      return;
+    }
+  }
+  queue.push_back(AppEvent{code, gadget, window, subtype});
+}
+
+void SetPendingGadgetEvent(int gadget, int subtype) {
+  EventFields& current = CurrentEventState().current;
+  current.pending = EventGadget;
+  current.gadget = gadget;
+  current.subtype = subtype;
+}
+
+int EventGadgetNumber() { return CurrentEventState().snapshot.gadget; }
+int EventWindowNumber() { return CurrentEventState().snapshot.window; }
+int EventSubtype() { return CurrentEventState().snapshot.subtype; }

@@ -1,0 +1,58 @@
+#include "gui/event_state.h"
+#include "gui/events.h"
+#include "gui/layer_internal.h"
+
+namespace {
+
+// Takes one message of this thread; sent messages of other threads are served
+// on the way. False when none arrived in time.
+bool FetchMessage(int timeoutMs, MSG* msg) {
+  if (timeoutMs == -1) return GetMessageW(msg, nullptr, 0, 0) != -1;
+  if (PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return true;
+  if (timeoutMs == 0) return false;
+  const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeoutMs),
+                                               QS_ALLINPUT);
+  if (woke == WAIT_TIMEOUT) return false;
+  return PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD) != 0;
+}
+
+void Dispatch(MSG* msg) {
+  TranslateMessage(msg);
+  DispatchMessageW(msg);
+}
+
+int Return(ThreadEventState& state, int code) {
+  state.snapshot = state.current;
+  return code;
+}
+
+}  // namespace
+
+int WaitAppEvent(int timeoutMs) {
+  ThreadEventState& state = CurrentEventState();
+  state.current.subtype = -1;
+  state.current.pending = 0;
+  if (!state.queue.empty()) {
+    const AppEvent event = state.queue.front();
+    state.queue.pop_front();
+    state.current.gadget = event.gadget;
+    state.current.window = event.window;
+    state.current.subtype = event.subtype;
+    state.current.wParam = 0;
+    state.current.lParam = 0;
+    return Return(state, event.code);
+  }
+  MSG msg;
+  if (!FetchMessage(timeoutMs, &msg)) return 0;
+  Dispatch(&msg);
+  if (state.current.pending) {
+    const int code = state.current.pending;
+    state.current.pending = 0;
+    return Return(state, code);
+  }
+  state.current.wParam = msg.wParam;
+  state.current.lParam = msg.lParam;
+  return Return(state, static_cast<int>(msg.message));
+}
+
+int PollAppEvent() { return WaitAppEvent(0); }
