@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+#include "gui/requesters.h"
+#include "support/dialog_driver.h"
+
+namespace {
+
+const wchar_t kCaption[] = L"Bundelor";
+const wchar_t kPrompt[] = L"Benennung der Paket-Verzeichnisse:";
+
+bool ClassRegistered() {
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof wc;
+  return GetClassInfoExW(GetModuleHandleW(nullptr), L"InputRequester", &wc) != FALSE;
+}
+
+TEST(RequestText, EnterKeepsTheDefaultWithTheCaretAfterIt) {
+  std::wstring prompt, text, button;
+  std::pair<DWORD, DWORD> selection{99, 99};
+  bool focusInEntry = false;
+  bool classWhileOpen = false;
+  DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
+    HWND entry = GetDlgItem(requester, 10);
+    prompt = DialogItemText(requester, 0);
+    text = ReadEditText(entry);
+    selection = EditSelection(entry);
+    button = DialogItemText(requester, 1000);
+    focusInEntry = FocusedControl(requester) == entry;
+    classWhileOpen = ClassRegistered();
+    PressEnter(requester);
+  });
+  const std::wstring result = RequestText(kCaption, kPrompt, L"Paket #");
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(result, L"Paket #");
+  EXPECT_EQ(prompt, kPrompt);
+  EXPECT_EQ(text, L"Paket #");
+  EXPECT_EQ(selection.first, 7u);
+  EXPECT_EQ(selection.second, 7u);
+  EXPECT_EQ(button, L"OK");
+  EXPECT_TRUE(focusInEntry);
+  EXPECT_TRUE(classWhileOpen);
+  EXPECT_FALSE(ClassRegistered()) << "the class outlived the requester";
+}
+
+struct TextCase {
+  const char* name;
+  const wchar_t* defaultText;
+  DialogAction answer;
+  std::wstring expected;
+};
+
+TEST(RequestText, AnswersGiveTheirResults) {
+  const TextCase cases[] = {
+      {"Esc", L"Paket #", AnswerEscape(), L""},
+      {"WM_CLOSE", L"Paket #", [](HWND r) { PostMessageW(r, WM_CLOSE, 0, 0); }, L""},
+      {"OK on an emptied field", L"Paket #",
+       [](HWND r) {
+         SetEditText(GetDlgItem(r, 10), L"");
+         PressButton(r, 1000);
+       },
+       L""},
+      {"typing at the caret", L"Paket #",
+       [](HWND r) {
+         TypeText(GetDlgItem(r, 10), L"-1");
+         PressEnter(r);
+       },
+       L"Paket #-1"},
+      {"umlauts, no default", nullptr, AnswerText(L"Gr\u00f6\u00dfe #"), L"Gr\u00f6\u00dfe #"},
+  };
+  for (const TextCase& c : cases) {
+    DialogAnswerer answers(TextRequesterMatch(kCaption), c.answer);
+    const std::wstring result = RequestText(kCaption, kPrompt, c.defaultText);
+    ASSERT_TRUE(answers.Answered()) << c.name << ": " << answers.Report();
+    EXPECT_EQ(result, c.expected) << c.name;
+    EXPECT_FALSE(IsWindow(answers.Window(0))) << c.name << ": requester still exists";
+  }
+}
+
+TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
+  const int cx = GetSystemMetrics(SM_CXSCREEN);
+  const int cy = GetSystemMetrics(SM_CYSCREEN);
+  const POINT ownerPlaces[] = {{0, 0}, {cx - 200, cy - 150}, {-50, 300}};
+  for (const POINT place : ownerPlaces) {
+    OwnerWindow owner(place.x, place.y, 320, 240);
+    OwnerWindow other(100, 100, 200, 100, L"Other");  // a second window of this thread
+    SetForegroundWindow(owner.Handle());
+    RECT rect = {};
+    HWND ownerSeen = nullptr;
+    bool ownerEnabled = true, otherEnabled = true;
+    DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
+      GetWindowRect(requester, &rect);
+      ownerSeen = GetWindow(requester, GW_OWNER);
+      ownerEnabled = IsWindowEnabled(owner.Handle()) != FALSE;
+      otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
+      PressEnter(requester);
+    });
+    RequestText(kCaption, kPrompt, L"x");
+    ASSERT_TRUE(answers.Answered()) << answers.Report();
+    const RECT expected = {cx / 2 - 150, cy / 2 - 65, cx / 2 + 150, cy / 2 + 65};
+    EXPECT_TRUE(EqualRect(&rect, &expected))
+        << "owner at " << place.x << "," << place.y << ": requester at " << rect.left << ","
+        << rect.top << "-" << rect.right << "," << rect.bottom;
+    EXPECT_EQ(ownerSeen, owner.Handle());
+    EXPECT_FALSE(ownerEnabled);
+    EXPECT_FALSE(otherEnabled);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(other.Handle()));
+  }
+}
+
+TEST(RequestText, FromASecondThreadDisablesTheFirstThreadsOwner) {
+  OwnerWindow mainWindow(50, 50, 400, 300, L"Main");
+  bool ownerEnabled = true;
+  HWND ownerSeen = nullptr;
+  DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
+    ownerSeen = GetWindow(requester, GW_OWNER);
+    ownerEnabled = IsWindowEnabled(mainWindow.Handle()) != FALSE;
+    PressEnter(requester);
+  });
+  std::wstring result;
+  RunOnOtherThread([&] { result = RequestText(kCaption, kPrompt, L"Paket #"); });
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(result, L"Paket #");
+  EXPECT_EQ(ownerSeen, mainWindow.Handle());
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
+}
+
+TEST(RequestText, TwoThreadsKeepTheirOwnAnswers) {
+  // Both requesters are open at once; the later one is answered first.
+  DialogAnswerer answers({
+      {TextRequesterMatch(L"Erster"),
+       [](HWND first) {
+         const DialogMatch second = TextRequesterMatch(L"Zweiter");
+         DialogAnswerer inner(second, AnswerText(L"zwei"));
+         inner.Answered();
+         AnswerText(L"eins")(first);
+       }},
+  });
+  std::wstring first, second;
+  std::thread other([&] {
+    second = RequestText(L"Zweiter", kPrompt, L"b");
+  });
+  first = RequestText(L"Erster", kPrompt, L"a");
+  other.join();
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(first, L"eins");
+  EXPECT_EQ(second, L"zwei");
+  EXPECT_FALSE(ClassRegistered());
+}
+
+TEST(RequestText, QuitMessageEndsItAndIsPassedOn) {
+  const DWORD thread = GetCurrentThreadId();
+  DialogAnswerer answers(TextRequesterMatch(kCaption),
+                         [thread](HWND) { PostThreadMessageW(thread, WM_QUIT, 7, 0); });
+  const std::wstring result = RequestText(kCaption, kPrompt, L"Paket #");
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(result, L"");
+  EXPECT_FALSE(IsWindow(answers.Window(0)));
+  MSG msg = {};
+  ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#pragma once
+#include <windows.h>
+#include <shlobj.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+// Answers modal dialogs from a helper thread, as a user would: wait for the
+// dialog to appear, read it, type, press its buttons or keys.
+//
+//   std::wstring seen;
+//   DialogAnswerer answers({
+//       {TextRequesterMatch(L"Bundelor"), AnswerText(L"Paket #")},
+//       {FolderChooserMatch(), AnswerFolder(destination)},
+//       {MessageBoxMatch(L"Bundelor"), AnswerOk(&seen)},
+//   });
+//   ... code that opens the three dialogs in turn ...
+//   EXPECT_TRUE(answers.Answered()) << answers.Report();
+//
+// Steps run in order, each waiting (up to the time-out) for its own window;
+// before the next step the previous window must be gone. The thread that
+// owns the dialogs must keep pumping messages (a modal loop does).
+
+// Which window a step waits for: a visible top-level window of this process
+// with this class, optionally this exact title, and optionally accepted by a
+// further test (for instance "its controls exist by now").
+struct DialogMatch {
+  std::wstring className;
+  bool matchTitle = false;
+  std::wstring title;
+  std::function<bool(HWND)> accept;
+};
+DialogMatch WindowOfClass(const wchar_t* className);
+DialogMatch WindowOfClass(const wchar_t* className, const wchar_t* title);
+// A message box ("#32770") with this caption.
+DialogMatch MessageBoxMatch(const wchar_t* caption);
+// The text requester with this caption, once its controls are built.
+DialogMatch TextRequesterMatch(const wchar_t* caption);
+// The shell's folder chooser: a "#32770" holding a folder tree.
+DialogMatch FolderChooserMatch();
+
+using DialogAction = std::function<void(HWND dialog)>;
+struct DialogStep {
+  DialogMatch match;
+  DialogAction action;
+};
+
+class DialogAnswerer {
+ public:
+  DialogAnswerer(DialogMatch match, DialogAction action, DWORD timeoutMs = 10000);
+  explicit DialogAnswerer(std::vector<DialogStep> steps, DWORD timeoutMs = 10000);
+  ~DialogAnswerer();  // waits for the helper thread
+  DialogAnswerer(const DialogAnswerer&) = delete;
+  DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+  // Waits for the helper thread; true when every step found its window and
+  // ran its action.
+  bool Answered();
+  // Waits; how many steps found their window.
+  size_t StepsAnswered();
+  // Waits; the window a step answered (0 if it found none).
+  HWND Window(size_t step);
+  // Waits; what went wrong, with the visible windows seen, for a failure message.
+  std::string Report();
+
+ private:
+  void Run();
+  void Join();
+
+  std::vector<DialogStep> steps_;
+  DWORD timeoutMs_;
+  std::vector<HWND> found_;
+  std::string report_;
+  std::thread thread_;
+};
+
+// Ready-made answers.
+DialogAction AnswerOk(std::wstring* textSeen = nullptr);  // message box: read text, press OK
+DialogAction AnswerEnter();                                 // press Enter
+DialogAction AnswerEscape();                                // press Esc
+DialogAction AnswerText(const std::wstring& text);         // text requester: replace, press OK
+DialogAction AnswerFolder(const std::wstring& path);       // folder chooser: select, press OK
+DialogAction AnswerCancel();                                // press Cancel (IDCANCEL)
+
+// Reading windows. Calls into the dialog's thread, which must pump.
+std::wstring WindowText(HWND window);
+std::wstring ClassNameOf(HWND window);
+// Text of the control with this identifier anywhere inside the dialog.
+std::wstring DialogItemText(HWND dialog, int id);
+// A message box's text (its static control 0xFFFF).
+std::wstring MessageBoxText(HWND box);
+struct ButtonInfo {
+  int id;
+  std::wstring text;
+  bool enabled;
+};
+// The visible push buttons inside the dialog, in window order.
+std::vector<ButtonInfo> DialogButtons(HWND dialog);
+// First descendant of this class (and identifier, unless -1), or 0.
+HWND FindDescendant(HWND parent, const wchar_t* className, int id = -1);
+
+// Acting. A press is refused (false) when the button is missing, hidden or
+// disabled, as a user could not click it then.
+bool PressButton(HWND dialog, int id);
+bool PressButtonByText(HWND dialog, const wchar_t* text);
+// A key as the keyboard delivers it: down and up, posted to the control that
+// has the focus in the dialog's thread (the dialog itself when none does).
+void PressKey(HWND dialog, UINT virtualKey);
+inline void PressEnter(HWND dialog) { PressKey(dialog, VK_RETURN); }
+inline void PressEscape(HWND dialog) { PressKey(dialog, VK_ESCAPE); }
+// The control that has the keyboard focus in the window's thread.
+HWND FocusedControl(HWND window);
+
+// Edit controls.
+void SetEditText(HWND edit, const std::wstring& text);  // replaces the whole text
+void TypeText(HWND edit, const std::wstring& text);     // one WM_CHAR per character at the caret
+std::wstring ReadEditText(HWND edit);
+std::pair<DWORD, DWORD> EditSelection(HWND edit);        // start, end
+
+// A plain visible top-level window of the calling thread, in front and
+// active, to own dialogs in tests; destroyed with the object.
+class OwnerWindow {
+ public:
+  OwnerWindow(int x, int y, int width, int height, const wchar_t* title = L"Owner");
+  ~OwnerWindow();
+  OwnerWindow(const OwnerWindow&) = delete;
+  OwnerWindow& operator=(const OwnerWindow&) = delete;
+  HWND Handle() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+// Runs work on a new thread while the calling thread keeps pumping its own
+// messages (its windows may own the other thread's dialogs), then joins it.
+void RunOnOtherThread(const std::function<void()>& work);
+
+// The folder chooser.
+// Text of the selected folder in its tree, "" when none.
+std::wstring FolderChooserSelection(HWND chooser);
+// Selects the folder and waits until the tree shows it, resending the
+// selection when it is ignored; true when it was seen.
+bool SelectFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs = 5000);
+// Selects the folder, puts its path in the edit field too, and presses OK
+// (also when the selection was not seen; the result tells). True when seen.
+bool ChooseFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs = 5000);
+// Selects a shell item by its identifier list and presses OK.
+void ChooseShellItem(HWND chooser, PCIDLIST_ABSOLUTE item);
