@@ -34,20 +34,11 @@ const Expected CreationLayout[] = {
     {PreviewButton, 5, 385, 70, 30, L"Vorschau"},
 };
 
-void ExpectRect(int gadget, int x, int y, int w, int h) {
-  const RECT r = GadgetRect(gadget);
-  EXPECT_EQ(r.left, x) << "gadget " << gadget;
-  EXPECT_EQ(r.top, y) << "gadget " << gadget;
-  EXPECT_EQ(r.right - r.left, w) << "gadget " << gadget;
-  EXPECT_EQ(r.bottom - r.top, h) << "gadget " << gadget;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Tests that resize the window put it back; a layout at the creation size
-    // keeps every gadget where it was created except the run button.
     ASSERT_NE(AppWindowHandle(MainWindow), nullptr);
+    RestoreStartSettings();
   }
 };
 
@@ -67,25 +58,33 @@ TEST_F(MainWindowTest, TitleSizeAndCentredPlacement) {
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - h) / 2);
 }
 
-TEST_F(MainWindowTest, GadgetsStandWhereCreatedWithTheirTexts) {
+TEST_F(MainWindowTest, GadgetsStoodWhereCreatedWithTheirTexts) {
+  const auto& initial = InitialGadgets();
+  ASSERT_EQ(initial.size(), 17u);
   for (const Expected& e : CreationLayout) {
-    ExpectRect(e.gadget, e.x, e.y, e.w, e.h);
-    EXPECT_EQ(ReadText(e.gadget), e.text) << "gadget " << e.gadget;
+    const GadgetSnapshot& seen = initial[static_cast<size_t>(e.gadget)];
+    EXPECT_EQ(seen.rect.left, e.x) << "gadget " << e.gadget;
+    EXPECT_EQ(seen.rect.top, e.y) << "gadget " << e.gadget;
+    EXPECT_EQ(seen.rect.right - seen.rect.left, e.w) << "gadget " << e.gadget;
+    EXPECT_EQ(seen.rect.bottom - seen.rect.top, e.h) << "gadget " << e.gadget;
+    EXPECT_EQ(seen.text, e.text) << "gadget " << e.gadget;
   }
-  // The run button moves on the first layout; at creation it stands at 210.
-  const RECT run = GadgetRect(RunButton);
-  EXPECT_TRUE(run.left == 210 || run.left == 216) << run.left;
-  EXPECT_EQ(ReadText(RunButton), L"Paketierung durchf\u00fchren");
+  EXPECT_EQ(initial[RunButton].rect.left, 210);
+  EXPECT_EQ(initial[RunButton].rect.top, 385);
+  EXPECT_EQ(initial[RunButton].text, L"Paketierung durchf\u00fchren");
 }
 
 TEST_F(MainWindowTest, InitialValuesAndUnitItems) {
-  EXPECT_EQ(ReadState(ByCountOption), 0);
-  EXPECT_EQ(ReadState(BySizeOption), 1);
-  EXPECT_EQ(ReadState(CopyOption), 1);
-  EXPECT_EQ(ReadState(MoveOption), 0);
-  EXPECT_EQ(ReadState(PackageCountSpin), 10);
-  EXPECT_EQ(ReadState(PackageSizeSpin), 700);
-  EXPECT_EQ(ReadState(SizeUnitCombo), 2);
+  const auto& initial = InitialGadgets();
+  EXPECT_EQ(initial[ByCountOption].state, 0);
+  EXPECT_EQ(initial[BySizeOption].state, 1);
+  EXPECT_EQ(initial[CopyOption].state, 1);
+  EXPECT_EQ(initial[MoveOption].state, 0);
+  EXPECT_EQ(initial[PackageCountSpin].state, 10);
+  EXPECT_EQ(initial[PackageSizeSpin].state, 700);
+  EXPECT_EQ(initial[SizeUnitCombo].state, 2);
+  EXPECT_EQ(initial[PackageList].state, -1);
+  EXPECT_EQ(initial[ContentsList].state, -1);
   HWND combo = GadgetHandle(SizeUnitCombo);
   const wchar_t* units[] = {L"B",         L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
                             L"KB (1000)", L"MB (1000)",  L"GB (1000)"};

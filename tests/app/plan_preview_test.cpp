@@ -19,6 +19,7 @@ std::vector<std::wstring> Package(int index) {
 
 class PlanTest : public ::testing::Test {
  protected:
+  void TearDown() override { RestoreStartSettings(); }
   void Preview() { ClickGadget(PreviewButton); }
   std::wstring Source() const { return dir_.Path() + L"\\"; }
   std::wstring File(const wchar_t* name) const { return dir_.Path() + L"\\" + name; }

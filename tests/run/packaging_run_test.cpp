@@ -36,10 +36,8 @@ struct RunSeen {
 
 class PackagingRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    WriteState(CopyOption, 1);
-    UseCount(1);
-  }
+  void SetUp() override { UseCount(1); }
+  void TearDown() override { RestoreStartSettings(); }
 
   // Presses the run button and runs the event loop until the worker has
   // ended and the progress window is gone.
@@ -327,6 +325,7 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
 TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   for (int i = 0; i < 3; ++i) source_.WriteFile(L"f" + std::to_wstring(i), "x");
   UseCount(3);
+  SetSource(source_.Path());
   ClickGadget(PreviewButton);
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   // Hold the worker in its first requester while the main window is used.

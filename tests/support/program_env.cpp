@@ -9,11 +9,29 @@
 #include "gui/events.h"
 #include "gui/gadgets.h"
 
+namespace {
+std::vector<GadgetSnapshot> initialGadgets;
+}
+
 void StartProgramOnce() {
   static bool started = false;
   if (started) return;
   started = true;
   StartUp(GetModuleHandleW(nullptr));
+  for (int g = SourceFrame; g <= RunButton; ++g) {
+    initialGadgets.push_back({GadgetRect(g), ReadText(g), ReadState(g)});
+  }
+}
+
+const std::vector<GadgetSnapshot>& InitialGadgets() { return initialGadgets; }
+
+void RestoreStartSettings() {
+  SetSource(L"");
+  WriteState(BySizeOption, 1);
+  WriteState(PackageSizeSpin, 700);
+  WriteState(PackageCountSpin, 10);
+  WriteState(SizeUnitCombo, 2);
+  WriteState(CopyOption, 1);
 }
 
 bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {

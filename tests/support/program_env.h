@@ -11,6 +11,17 @@
 // Starts the program (globals, layer, file list, main window) the first time.
 void StartProgramOnce();
 
+// The main window's gadgets 0 to 16 as they were right after start-up, before
+// any test touched them.
+struct GadgetSnapshot {
+  RECT rect;
+  std::wstring text;
+  int state;
+};
+const std::vector<GadgetSnapshot>& InitialGadgets();
+// Puts the settings back to their start-up values and empties the source.
+void RestoreStartSettings();
+
 // Runs the program's own loop (wait for an event, dispatch it) until done()
 // or the time-out; returns done().
 bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
