@@ -121,6 +121,7 @@ HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
   SetPropW(hwnd, WindowNumberProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
   if (!f.hidden) ShowWindow(hwnd, ShowCommandFor(f.style));
   record->minimisedOrMaximised = (f.style & (WS_MINIMIZE | WS_MAXIMIZE)) != 0;
+  record->accelerators = CreateFocusAccelerators();
   if (f.becomesTarget) {
     GadgetTarget& target = CurrentGadgetTarget();
     target.window = hwnd;

@@ -17,6 +17,13 @@ bool FetchMessage(int timeoutMs, MSG* msg) {
 }
 
 void Dispatch(MSG* msg) {
+  if (LiveSizingTakesKey(*msg)) return;
+  // Only keyboard messages can be accelerators; the choice costs a few calls.
+  if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+    HWND target = nullptr;
+    const HACCEL accelerators = ChooseAccelerators(&target);
+    if (accelerators && TranslateAcceleratorW(target, accelerators, msg)) return;
+  }
   TranslateMessage(msg);
   DispatchMessageW(msg);
 }

@@ -26,3 +26,20 @@ bool HandleGadgetParentMessage(int gadget, UINT message, WPARAM wParam, LPARAM l
 // Window part: sets the thread's pending event, returned by the running wait
 // once the current dispatch ends (used for WM_COMMAND gadget events).
 void SetPendingGadgetEvent(int gadget, int subtype);
+
+// Keyboard focus: the per-window Tab and Shift+Tab table, the table for a
+// message about to be dispatched (none when the active window is no layer
+// window or the focus is in a control that takes Tab itself; *target is the
+// window that receives the command), and the focus move for a command.
+HACCEL CreateFocusAccelerators();
+HACCEL ChooseAccelerators(HWND* target);
+bool IsFocusCommand(WPARAM wParam);
+void MoveFocus(WPARAM command);
+
+// Border sizing run by the layer itself when window contents are shown while
+// dragging. The window procedure hands it every message first; true when it
+// consumed the message (the result is then 0).
+bool HandleLiveSizing(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// A key for another window of the thread while a sizing runs: the sizing
+// takes the keys it knows. True when consumed.
+bool LiveSizingTakesKey(const MSG& msg);

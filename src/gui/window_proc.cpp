@@ -80,6 +80,7 @@ bool ForwardToGadget(HWND control, UINT message, WPARAM wParam, LPARAM lParam, L
 
 LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (ServeOwnerCall(message, wParam, lParam)) return 0;
+  if (HandleLiveSizing(hwnd, message, wParam, lParam)) return 0;
   const int window = LayerWindowNumberOf(hwnd);
   SetCurrentEventWindow(window);
   LRESULT result = 0;
@@ -104,7 +105,11 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       ApplyBounds(window, reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
     case WM_COMMAND:
-      if (lParam) OnControlCommand(wParam, lParam);
+      if (lParam) {
+        OnControlCommand(wParam, lParam);
+      } else if (IsFocusCommand(wParam)) {
+        MoveFocus(wParam);
+      }
       return 0;
     case WM_NOTIFY:
       if (ForwardToGadget(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, message, wParam, lParam,

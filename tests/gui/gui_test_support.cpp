@@ -9,18 +9,15 @@
 namespace {
 
 bool IsLayerEvent(int code) {
-  switch (code) {
-    case EventMove: case EventSize: case EventRepaint: case EventClose: case EventGadget:
-    case EventActivate: case EventMinimize: case EventMaximize: case EventRestore:
-      return true;
-    default:
-      return false;
+  for (int layer : {EventMove, EventSize, EventRepaint, EventClose, EventGadget, EventActivate,
+                    EventMinimize, EventMaximize, EventRestore}) {
+    if (code == layer) return true;
   }
+  return false;
 }
 
-// Where the test put the pointer. Every mouse input carries it: SetCursorPos
-// under Wine reaches the display asynchronously, and a press must not land
-// where the pointer was before.
+// Where the test put the pointer; every mouse input carries it, because
+// under Wine a press must not land where an earlier move left the pointer.
 POINT g_pointer = {0, 0};
 
 void SendMouse(DWORD flags) {
@@ -35,19 +32,18 @@ void SendMouse(DWORD flags) {
 }  // namespace
 
 std::string Describe(const std::vector<SeenEvent>& events) {
-  std::string text;
+  std::string text = events.empty() ? "(none)" : "";
   for (const SeenEvent& e : events) {
     char one[64];
     std::snprintf(one, sizeof one, "(%d g%d w%d s%d) ", e.code, e.gadget, e.window, e.subtype);
     text += one;
   }
-  return text.empty() ? "(none)" : text;
+  return text;
 }
 
 bool WaitForEvent(const std::function<bool(const SeenEvent&)>& match, DWORD timeoutMs,
                   std::vector<SeenEvent>* seen) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs;) {
     const int code = WaitAppEvent(10);
     if (!IsLayerEvent(code)) continue;
     const SeenEvent e{code, EventGadgetNumber(), EventWindowNumber(), EventSubtype()};
@@ -97,23 +93,19 @@ void ClickAt(POINT p) {
 }
 
 void PressKey(WORD vk, bool shift) {
-  INPUT inputs[4] = {};
-  UINT n = 0;
-  auto key = [&](WORD code, DWORD flags) {
-    inputs[n].type = INPUT_KEYBOARD;
-    inputs[n].ki.wVk = code;
-    inputs[n++].ki.dwFlags = flags;
+  std::vector<INPUT> inputs;
+  auto key = [&inputs](WORD code, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = code;
+    input.ki.dwFlags = flags;
+    inputs.push_back(input);
   };
   if (shift) key(VK_SHIFT, 0);
   key(vk, 0);
   key(vk, KEYEVENTF_KEYUP);
   if (shift) key(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendInput(n, inputs, sizeof(INPUT));
-}
-
-POINT CentreOf(HWND hwnd) {
-  const RECT r = WindowRect(hwnd);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void BringToFront(HWND hwnd) {
@@ -124,15 +116,15 @@ void BringToFront(HWND hwnd) {
   DrainEvents();
 }
 
-RECT RectInParent(HWND control) {
-  RECT r = WindowRect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 RECT WindowRect(HWND hwnd) {
   RECT r = {};
   GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT RectInParent(HWND control) {
+  RECT r = WindowRect(control);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 

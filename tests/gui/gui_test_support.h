@@ -6,37 +6,33 @@
 #include <string>
 #include <vector>
 
-// Helpers for the GUI layer's tests: events as a program's loop sees them,
-// real input through the system's input queue, and a window for gadgets.
+// Events as a program's loop sees them, real input through the system's
+// input queue, and a window for the gadgets of a test.
 
 struct SeenEvent {
   int code, gadget, window, subtype;
 };
 std::string Describe(const std::vector<SeenEvent>& events);
-
-// Runs the layer's 10 ms wait until match() holds or timeoutMs passed,
-// keeping the layer events (not raw message numbers) in *seen.
+// Runs the layer's 10 ms wait until match() holds or timeoutMs passed; the
+// layer events (not raw message numbers) on the way go to *seen.
 bool WaitForEvent(const std::function<bool(const SeenEvent&)>& match, DWORD timeoutMs,
                   std::vector<SeenEvent>* seen = nullptr);
 std::vector<SeenEvent> CollectEvents(DWORD ms);
-// Subtypes of the gadget events of one gadget within ms.
-std::vector<int> GadgetSubtypes(int gadget, DWORD ms);
+std::vector<int> GadgetSubtypes(int gadget, DWORD ms);  // of its gadget events
 int CountEvents(const std::vector<SeenEvent>& events, int code, int gadget, int window);
 void DrainEvents();
 
-// Real input; coordinates are screen pixels.
+// Real input; screen coordinates.
 void MoveMouseTo(int x, int y);
 void PressMouse();
 void ReleaseMouse();
 void ClickAt(POINT p);
 void PressKey(WORD vk, bool shift = false);
-POINT CentreOf(HWND hwnd);
 void BringToFront(HWND hwnd);
-RECT RectInParent(HWND control);
 RECT WindowRect(HWND hwnd);
+RECT RectInParent(HWND control);
 
-// Window 0 shown and active, for the gadgets of a test; windows 0 to 3 are
-// closed afterwards.
+// Window 0, shown and active; windows 0 to 3 are closed afterwards.
 class GadgetTest : public ::testing::Test {
  protected:
   void SetUp() override;
