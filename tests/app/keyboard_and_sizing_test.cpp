@@ -1,0 +1,94 @@
+// Tab moves and border sizing on the program's own main window.
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "gui/app_window.h"
+#include "gui/gadgets.h"
+#include "support/program_env.h"
+
+namespace {
+
+void Key(WORD vk, bool shift) {
+  INPUT input[4] = {};
+  int n = 0;
+  auto add = [&](WORD key, DWORD flags) {
+    input[n].type = INPUT_KEYBOARD;
+    input[n].ki.wVk = key;
+    input[n].ki.dwFlags = flags;
+    ++n;
+  };
+  if (shift) add(VK_SHIFT, 0);
+  add(vk, 0);
+  add(vk, KEYEVENTF_KEYUP);
+  if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(n), input, sizeof(INPUT));
+  RunLoopFor(40);
+}
+
+int FocusedGadget() { return GetDlgCtrlID(GetFocus()); }
+
+class MainWindowInput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RestoreStartSettings();
+    window_ = AppWindowHandle(MainWindow);
+    SetForegroundWindow(window_);
+    RunLoopUntil([this] { return GetForegroundWindow() == window_; }, 2000);
+  }
+  HWND window_ = nullptr;
+};
+
+TEST_F(MainWindowInput, TabFollowsCreationOrderAndWrapsBothWays) {
+  // Frames never take the focus; the size option comes before the count
+  // field because it was created before it. The button control itself gives
+  // a radio button WS_TABSTOP when checked and takes it when unchecked, so
+  // only the checked option of each group is a stop.
+  const int order[] = {SourcePathField, BrowseButton,  BySizeOption, PackageCountSpin,
+                       PackageSizeSpin, SizeUnitCombo, CopyOption,   PackageList,
+                       ContentsList,    PreviewButton, RunButton};
+  SetFocus(GadgetHandle(SourcePathField));
+  for (size_t i = 1; i <= std::size(order); ++i) {
+    Key(VK_TAB, false);
+    EXPECT_EQ(FocusedGadget(), order[i % std::size(order)]) << "after Tab number " << i;
+  }
+  ASSERT_EQ(FocusedGadget(), SourcePathField);
+  Key(VK_TAB, true);
+  EXPECT_EQ(FocusedGadget(), RunButton) << "Shift+Tab from the first goes to the last";
+  Key(VK_TAB, true);
+  EXPECT_EQ(FocusedGadget(), PreviewButton);
+}
+
+TEST_F(MainWindowInput, BorderSizingLaysTheWindowOutOnEveryStep) {
+  BOOL saved = FALSE;
+  SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &saved, 0);
+  // Wine's default is off; with it off the system would size the window.
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+  RECT start;
+  GetWindowRect(window_, &start);
+  auto move = [this](LONG x, LONG y) {
+    POINT p = {x, y};
+    ScreenToClient(window_, &p);
+    PostMessageW(window_, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
+    RunLoopFor(80);
+  };
+  PostMessageW(window_, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, 0);
+  RunLoopFor(50);
+  move(start.right + 58, start.bottom + 38);
+  EXPECT_EQ(AppWindowInnerWidth(MainWindow), 576 + 60);
+  EXPECT_EQ(AppWindowInnerHeight(MainWindow), 422 + 40);
+  const RECT contents = [] {
+    RECT r;
+    GetWindowRect(GadgetHandle(ContentsList), &r);
+    return r;
+  }();
+  EXPECT_EQ(contents.right - contents.left, 460 + 60) << "the contents list follows the border";
+  move(start.left + 20, start.top + 20);
+  EXPECT_EQ(AppWindowInnerWidth(MainWindow), 576) << "clamped at the creation size";
+  EXPECT_EQ(AppWindowInnerHeight(MainWindow), 422);
+  PostMessageW(window_, WM_LBUTTONUP, 0, 0);
+  RunLoopFor(50);
+  EXPECT_EQ(GetCapture(), nullptr);
+  SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, saved, nullptr, 0);
+}
+
+}  // namespace
