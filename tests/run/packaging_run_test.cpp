@@ -71,6 +71,15 @@ DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
           }};
 }
 
+// The usual answers: the default pattern, the destination, and the one
+// message that ends the run.
+std::vector<DialogStep> DefaultAnswers(const std::wstring& destination, std::wstring* message,
+                                       bool* progressOpen = nullptr) {
+  return {{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+          {FolderChooserMatch(), AnswerFolder(destination)},
+          MessageStep(message, progressOpen)};
+}
+
 TEST_F(PackagingRunTest, CopyRunFillsOneFolderPerPackageFlat) {
   source_.WriteSizedFile(L"a.txt", 1000, 1);
   source_.WriteSizedFile(L"Sub\\b.bin", 70000, 2);
@@ -79,9 +88,7 @@ TEST_F(PackagingRunTest, CopyRunFillsOneFolderPerPackageFlat) {
   UseCount(2);
   std::wstring done;
   bool progressOpen = true;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          MessageStep(&done, &progressOpen)});
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
   const RunSeen seen = Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_TRUE(seen.ended);
@@ -186,9 +193,7 @@ TEST_F(PackagingRunTest, CancelledDestinationWarnsAndTouchesNothing) {
 TEST_F(PackagingRunTest, EmptyPlanAsksBothQuestionsAndCompletes) {
   source_.MakeFolder(L"only\\empty");
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          MessageStep(&done, nullptr)});
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
   const RunSeen seen = Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
@@ -234,9 +239,7 @@ TEST_F(PackagingRunTest, CopyOverwritesWhatAnEarlierRunLeft) {
   source_.WriteFile(L"a.txt", "new");
   dest_.WriteFile(L"Paket 1\\a.txt", "old content");
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          MessageStep(&done, nullptr)});
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
   Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
@@ -247,9 +250,7 @@ TEST_F(PackagingRunTest, SameNameTwiceInOnePackageFailsInsteadOfOverwriting) {
   source_.WriteFile(L"A\\report.txt", "from A");
   source_.WriteFile(L"B\\REPORT.txt", "from B");
   std::wstring warning;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          MessageStep(&warning, nullptr)});
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &warning));
   Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(warning, CopyFailed);
@@ -261,9 +262,7 @@ TEST_F(PackagingRunTest, SameNameInDifferentPackagesIsNoClash) {
   source_.WriteFile(L"B\\same.txt", "two");
   UseCount(2);
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          MessageStep(&done, nullptr)});
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
   Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
