@@ -1,0 +1,97 @@
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "gui/requester_folder_path.h"
+#include "gui/requester_owner.h"
+#include "gui/requesters.h"
+
+namespace {
+
+using BrowseForFolderFn = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
+using PathFromIdListFn = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
+
+// The shell is loaded only for the time a chooser is open.
+class Shell32Module {
+ public:
+  Shell32Module() : module_(LoadLibraryW(L"SHELL32.DLL")) {}
+  ~Shell32Module() {
+    if (module_) FreeLibrary(module_);
+  }
+  Shell32Module(const Shell32Module&) = delete;
+  Shell32Module& operator=(const Shell32Module&) = delete;
+
+  template <typename Fn>
+  Fn Find(const char* name) const {
+    if (!module_) return nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// Every thread that opens the chooser needs COM, the packaging worker as much
+// as the main thread; the call is balanced so the thread is left as it was.
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitialize(nullptr)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+class ItemIdList {
+ public:
+  explicit ItemIdList(PIDLIST_ABSOLUTE list) : list_(list) {}
+  ~ItemIdList() {
+    if (list_) CoTaskMemFree(list_);
+  }
+  ItemIdList(const ItemIdList&) = delete;
+  ItemIdList& operator=(const ItemIdList&) = delete;
+  PIDLIST_ABSOLUTE Get() const { return list_; }
+
+ private:
+  PIDLIST_ABSOLUTE list_;
+};
+
+int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
+  if (message == BFFM_INITIALIZED && data) {
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath) {
+  const ComApartment com;
+  const Shell32Module shell;
+  const auto browse = shell.Find<BrowseForFolderFn>("SHBrowseForFolderW");
+  const auto pathFromIdList = shell.Find<PathFromIdListFn>("SHGetPathFromIDListW");
+  if (!browse || !pathFromIdList) return std::wstring();
+
+  const std::wstring start = FolderStartPath(startPath);
+  BROWSEINFOW info = {};
+  info.hwndOwner = RequesterOwner();
+  info.lpszTitle = title;
+  info.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
+  info.lpfn = SelectStartFolder;
+  info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
+
+  DisableThreadWindows();
+  const ItemIdList chosen(browse(&info));
+  EnableThreadWindows();
+  if (!chosen.Get()) return std::wstring();
+
+  wchar_t path[MAX_PATH] = {};
+  if (!pathFromIdList(chosen.Get(), path)) return std::wstring();
+  return FolderResultPath(path);
+}
