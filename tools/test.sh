@@ -8,7 +8,7 @@ tools/install-deps.sh
 cmake --preset x64 >/dev/null
 cmake --build --preset x64
 cmake --preset x86 >/dev/null
-cmake --build --preset x86
+cmake --build --preset x86 --target bundelor release
 . tools/wine-env.sh
 wine_env_start build/x64
 trap wine_env_stop EXIT
