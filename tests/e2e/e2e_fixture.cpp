@@ -35,3 +35,56 @@ void E2eTest::UseCount(int count) {
   PressKeyTimes(key, std::abs(count - now));
   ASSERT_EQ(Text(spin), std::to_wstring(count));
 }
+
+void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) {
+  ClickGadget(RunButton);
+  HWND requester = WaitForWindow(app_.Id(), L"InputRequester", L"Bundelor");
+  ASSERT_NE(requester, nullptr) << "no naming requester after the run button";
+  ASSERT_TRUE(WaitFor([&] { return Control(requester, 1000) != nullptr; }));
+  WaitIdle(requester);
+  EXPECT_TRUE(ShowsText(requester, L"Benennung der Paket-Verzeichnisse:"));
+  HWND edit = Control(requester, 10, L"Edit");
+  EXPECT_EQ(Text(edit), L"Paket #");
+  ForegroundOf(requester);
+  if (pattern) {
+    PressKey(VK_HOME, true);  // the caret stands after the offered text
+    TypeText(pattern);
+    EXPECT_EQ(Text(edit), pattern);
+  }
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(requester); }));
+
+  HWND chooser = WaitForFolderChooser(app_.Id());
+  ASSERT_NE(chooser, nullptr) << "no destination chooser";
+  EXPECT_TRUE(ShowsText(chooser, L"Speicher-Pfad der Pakete"));
+  if (destination.empty()) {
+    EXPECT_TRUE(CancelDialog(chooser));
+  } else {
+    EXPECT_TRUE(ChooseFolder(chooser, destination)) << "the chooser never showed the destination";
+  }
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+}
+
+HWND E2eTest::ProgressWindow() const {
+  for (const wchar_t* title : {L"Dateien kopieren...", L"Dateien verschieben...",
+                               L"Dateien kopieren... (Abbruch l\u00e4uft...)",
+                               L"Dateien verschieben... (Abbruch l\u00e4uft...)"}) {
+    // The window exists hidden before its first file: look past visibility.
+    HWND found = nullptr;
+    while ((found = FindWindowExW(nullptr, found, nullptr, title)) != nullptr) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(found, &process);
+      if (process == app_.Id()) return found;
+    }
+  }
+  return nullptr;
+}
+
+std::wstring E2eTest::AnswerMessage(DWORD timeoutMs) {
+  HWND box = WaitForMessageBox(app_.Id(), timeoutMs);
+  if (!box) return std::wstring();
+  const std::wstring text = MessageText(box);
+  EXPECT_TRUE(PressButton(box, IDOK));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  return text;
+}

@@ -47,5 +47,15 @@ class E2eTest : public ::testing::Test {
   // Sets the by-count option and walks the count spin with the arrow keys.
   void UseCount(int count);
 
+  // A packaging run up to the transfer: presses the run button, types the
+  // naming pattern into the text requester (keeps the offered one when
+  // null) and chooses the destination (cancels the chooser when empty).
+  void StartRun(const wchar_t* pattern, const std::wstring& destination);
+  // The progress window while it exists (0 before and after).
+  HWND ProgressWindow() const;
+  // Waits for the program's next message box, reads it and presses OK; ""
+  // when none came.
+  std::wstring AnswerMessage(DWORD timeoutMs = 30000);
+
   AppProcess app_;
 };

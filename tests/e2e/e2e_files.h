@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Files for the end-to-end runs: real content, so that comparing bytes shows
+// a wrong, short or mixed-up file.
+
+// Writes size bytes of a pattern that depends on seed and on the position,
+// in chunks (for files of many megabytes).
+bool WriteLargeFile(const std::wstring& path, int64_t size, unsigned seed);
+// True when both files exist and hold the same bytes.
+bool SameBytes(const std::wstring& a, const std::wstring& b);
+// Names in a folder, folders marked with a trailing backslash, sorted; the
+// whole tree below it when recursive.
+std::vector<std::wstring> FolderContents(const std::wstring& folder, bool recursive = true);
