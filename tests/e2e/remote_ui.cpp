@@ -178,17 +178,19 @@ bool ForegroundOf(HWND topLevel) {
   return WaitFor([topLevel] { return GetForegroundWindow() == topLevel; }, 2000);
 }
 
-void PressKey(WORD virtualKey, bool shift) {
-  if (shift) SendKey(VK_SHIFT, false);
+void PressKeyWith(WORD modifier, WORD virtualKey) {
+  if (modifier) SendKey(modifier, false);
   SendKey(virtualKey, false);
   SendKey(virtualKey, true);
-  if (shift) SendKey(VK_SHIFT, true);
+  if (modifier) SendKey(modifier, true);
   // Input reaches the other thread's queue asynchronously; let it be handled
   // before the caller looks at the result.
   if (HWND foreground = GetForegroundWindow()) WaitIdle(foreground);
   Sleep(15);
   if (HWND foreground = GetForegroundWindow()) WaitIdle(foreground);
 }
+
+void PressKey(WORD virtualKey, bool shift) { PressKeyWith(shift ? VK_SHIFT : 0, virtualKey); }
 
 void PressKeyTimes(WORD virtualKey, int times) {
   for (int i = 0; i < times; ++i) PressKey(virtualKey);

@@ -46,6 +46,8 @@ RECT ClientRectOnScreen(HWND window);
 // which ForegroundOf makes the given top-level window first.
 bool ForegroundOf(HWND topLevel);
 void PressKey(WORD virtualKey, bool shift = false);
+// A key pressed while a modifier key (VK_MENU, VK_CONTROL, ...) is held.
+void PressKeyWith(WORD modifier, WORD virtualKey);
 void PressKeyTimes(WORD virtualKey, int times);
 void TypeText(const std::wstring& text);
 // A left click at a point of the window's client area (default: its centre).

@@ -67,11 +67,4 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
                                       PreviewButton, RunButton, SourcePathField}));
 }
 
-TEST_F(StartUpTest, ClosingTheIdleWindowEndsTheProcessWithZero) {
-  PostMessageW(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
-  DWORD code = 1;
-  ASSERT_TRUE(app_.WaitForExit(10000, &code));
-  EXPECT_EQ(code, 0u);
-}
-
 }  // namespace
