@@ -18,11 +18,12 @@ TEST_F(CloseTest, AltF4OnTheIdleWindowEndsTheProcessWithZero) {
 TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   TempDir source;
   TempDir dest;
-  constexpr int kFiles = 4;
+  constexpr int kFiles = 3;
   for (int i = 1; i <= kFiles; ++i) {
-    ASSERT_TRUE(WriteLargeFile(source / (std::to_wstring(i) + L".bin"), 128LL << 20, 10u + i));
+    ASSERT_TRUE(WriteHollowFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, 10u + i));
   }
   ChooseSource(source.Path());
+  UseCount(1);  // by size each would be over the limit and bring a notice
   StartRun(nullptr, dest.Path());
   ASSERT_TRUE(WaitFor([&] {
     HWND progress = ProgressWindow();

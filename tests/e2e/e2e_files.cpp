@@ -53,6 +53,20 @@ void Collect(const std::wstring& folder, const std::wstring& prefix, bool recurs
   FindClose(find);
 }
 
+
+void FillChunk(std::string* chunk, uint32_t* x) {
+  // Every chunk differs: a file put together from the wrong pieces shows.
+  for (size_t i = 0; i < chunk->size(); i += 4) {
+    *x = *x * 1664525u + 1013904223u;
+    std::memcpy(&(*chunk)[i], x, 4);
+  }
+}
+
+bool WriteChunk(HANDLE file, const std::string& chunk, DWORD size) {
+  DWORD written = 0;
+  return WriteFile(file, chunk.data(), size, &written, nullptr) && written == size;
+}
+
 }  // namespace
 
 bool WriteLargeFile(const std::wstring& path, int64_t size, unsigned seed) {
@@ -61,17 +75,27 @@ bool WriteLargeFile(const std::wstring& path, int64_t size, unsigned seed) {
   std::string chunk(kChunk, '\0');
   uint32_t x = seed * 2654435761u + 1;
   for (int64_t done = 0; done < size;) {
-    // Every chunk differs: a file put together from the wrong pieces shows.
-    for (size_t i = 0; i < chunk.size(); i += 4) {
-      x = x * 1664525u + 1013904223u;
-      std::memcpy(&chunk[i], &x, 4);
-    }
+    FillChunk(&chunk, &x);
     const DWORD part = static_cast<DWORD>(std::min<int64_t>(kChunk, size - done));
-    DWORD written = 0;
-    if (!WriteFile(file.get(), chunk.data(), part, &written, nullptr) || written != part) return false;
+    if (!WriteChunk(file.get(), chunk, part)) return false;
     done += part;
   }
   return true;
+}
+
+bool WriteHollowFile(const std::wstring& path, int64_t size, unsigned seed) {
+  if (size < 2 * static_cast<int64_t>(kChunk)) return WriteLargeFile(path, size, seed);
+  File file(path, GENERIC_WRITE, CREATE_ALWAYS);
+  if (!file.ok()) return false;
+  std::string chunk(kChunk, '\0');
+  uint32_t x = seed * 2654435761u + 1;
+  FillChunk(&chunk, &x);
+  if (!WriteChunk(file.get(), chunk, kChunk)) return false;
+  LARGE_INTEGER tail;
+  tail.QuadPart = size - kChunk;
+  if (!SetFilePointerEx(file.get(), tail, nullptr, FILE_BEGIN)) return false;
+  FillChunk(&chunk, &x);
+  return WriteChunk(file.get(), chunk, kChunk);
 }
 
 bool SameBytes(const std::wstring& a, const std::wstring& b) {

@@ -18,7 +18,10 @@ void E2eTest::ChooseSource(const std::wstring& folder) {
   ASSERT_NE(chooser, nullptr) << "no folder chooser after the browse button";
   EXPECT_TRUE(ChooseFolder(chooser, folder)) << "the chooser never showed the folder";
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
-  WaitIdle(Main());
+  std::wstring shown = folder;
+  if (shown.back() != L'\\') shown += L'\\';
+  ASSERT_EQ(SettledText(G(SourcePathField), shown), shown)
+      << "the chosen folder, with a trailing backslash";
 }
 
 void E2eTest::ClickGadget(int gadget) {
@@ -33,7 +36,11 @@ void E2eTest::UseCount(int count) {
   const int now = std::stoi(Text(spin));
   const WORD key = count < now ? VK_DOWN : VK_UP;
   PressKeyTimes(key, std::abs(count - now));
-  ASSERT_EQ(Text(spin), std::to_wstring(count));
+  ASSERT_EQ(SettledText(spin, std::to_wstring(count)), std::to_wstring(count));
+}
+
+int E2eTest::FocusedGadget(int expected) {
+  return Settled([this] { return GetDlgCtrlID(FocusOf(Main())); }, expected);
 }
 
 void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) {
@@ -49,7 +56,7 @@ void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) 
   if (pattern) {
     PressKey(VK_HOME, true);  // the caret stands after the offered text
     TypeText(pattern);
-    EXPECT_EQ(Text(edit), pattern);
+    EXPECT_EQ(SettledText(edit, pattern), pattern);
   }
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(requester); }));

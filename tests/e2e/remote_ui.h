@@ -27,6 +27,16 @@ bool WaitFor(Done done, DWORD timeoutMs = 10000) {
   return true;
 }
 
+// Input reaches the program's queue asynchronously: what it changes is read
+// with these, which wait (up to a few seconds) for the expected value and
+// return the last value read, for the test's own comparison.
+template <typename Read, typename Value>
+Value Settled(Read read, const Value& expected, DWORD timeoutMs = 3000) {
+  Value now = read();
+  WaitFor([&] { return (now = read()) == expected; }, timeoutMs);
+  return now;
+}
+
 std::wstring Text(HWND window);
 std::wstring ClassOf(HWND window);
 // The child (at any depth) with this control identifier, and class if given.
@@ -34,6 +44,8 @@ HWND Control(HWND parent, int id, const wchar_t* className = nullptr);
 // True when a child of the window (at any depth) shows exactly this text.
 bool ShowsText(HWND window, const std::wstring& text);
 std::vector<std::wstring> ListLines(HWND list);
+std::wstring SettledText(HWND window, const std::wstring& expected);
+std::vector<std::wstring> SettledLines(HWND list, const std::vector<std::wstring>& expected);
 int ListSelection(HWND list);
 std::vector<std::wstring> ComboItems(HWND combo);
 int ComboSelection(HWND combo);
