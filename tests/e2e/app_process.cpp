@@ -10,12 +10,15 @@ AppProcess::AppProcess() : info_(), main_(nullptr) {}
 
 AppProcess::~AppProcess() {
   if (!info_.hProcess) return;
-  if (Running()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
+  Terminate();
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
+}
+
+void AppProcess::Terminate() {
+  if (!Running()) return;
+  TerminateProcess(info_.hProcess, 99);
+  WaitForSingleObject(info_.hProcess, 5000);
 }
 
 bool AppProcess::Start(DWORD timeoutMs) {

@@ -21,6 +21,8 @@ class AppProcess {
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
   bool Running() const;
+  // Ends the process if it still runs (a test that failed half-way).
+  void Terminate();
   const std::string& Problem() const { return problem_; }
 
  private:

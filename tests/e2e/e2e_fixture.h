@@ -36,6 +36,8 @@ enum Gadget : int {
 class E2eTest : public ::testing::Test {
  protected:
   void SetUp() override;
+  // Ends the program before the test's folders are removed.
+  void TearDown() override { app_.Terminate(); }
 
   HWND Main() const { return app_.MainWindow(); }
   // The main window's control; for the spin fields their text part.

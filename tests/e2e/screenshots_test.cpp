@@ -20,6 +20,7 @@ std::wstring PictureFolder() {
 class Screenshots : public E2eTest {
  protected:
   void TearDown() override {
+    E2eTest::TearDown();
     RemoveTree(L"C:\\Fotos");
     RemoveTree(L"C:\\Pakete");
   }
