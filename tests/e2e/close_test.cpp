@@ -22,9 +22,9 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   for (int i = 1; i <= kFiles; ++i) {
     ASSERT_TRUE(WriteHollowFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, 10u + i));
   }
-  ChooseSource(source.Path());
-  UseCount(1);  // by size each would be over the limit and bring a notice
-  StartRun(nullptr, dest.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));  // by size each would be over the limit and bring a notice
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
   ASSERT_TRUE(WaitFor([&] {
     HWND progress = ProgressWindow();
     return progress && IsWindowVisible(progress);

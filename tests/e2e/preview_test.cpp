@@ -15,10 +15,10 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   source.WriteSizedFile(L"Sub\\b.bin", 1572864, 3);
   source.WriteSizedFile(L"Sub\\Deeper\\c.dat", 0, 4);
   source.WriteSizedFile(L"z.txt", 5, 5);
-  ChooseSource(source.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   const std::wstring root = source.Path() + L"\\";
 
-  UseCount(3);  // from 10 with the down arrow
+  ASSERT_NO_FATAL_FAILURE(UseCount(3));  // from 10 with the down arrow
   ClickGadget(PreviewButton);
   const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
   ASSERT_EQ(SettledLines(G(PackageList), three), three);
@@ -52,7 +52,7 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   source.WriteSizedFile(L"Sub\\a.bin", 400 * kib, 3);
   source.WriteSizedFile(L"Sub\\b.bin", 303 * kib, 4);
   source.WriteSizedFile(L"d.bin", 250 * kib, 5);
-  ChooseSource(source.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   const std::wstring root = source.Path() + L"\\";
 
   // 703 KiB, set with the arrow keys: the spin's text cannot be typed into.
@@ -100,7 +100,7 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
 
 TEST_F(PreviewTest, CancellingTheChooserEmptiesTheSource) {
   TempDir source;
-  ChooseSource(source.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   ClickGadget(BrowseButton);
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr);

@@ -34,9 +34,9 @@ class RunTest : public E2eTest {
 
 TEST_F(RunTest, CopyRunPutsEveryFileFlatIntoItsPackageFolder) {
   MakeTree();
-  ChooseSource(source_.Path());
-  UseCount(2);
-  StartRun(L"Teil #", dest_.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(2));
+  ASSERT_NO_FATAL_FAILURE(StartRun(L"Teil #", dest_.Path()));
   EXPECT_EQ(AnswerMessage(), Completed);
   ASSERT_TRUE(RunEnded());
   // Dealt in scan order over two packages, without the sub-folders.
@@ -57,10 +57,10 @@ TEST_F(RunTest, MoveRunTakesTheFilesAway) {
   for (const wchar_t* name : {L"a.txt", L"Sub\\b.bin", L"Sub\\Deeper\\c.dat", L"z.txt"}) {
     before.WriteFile(name, ReadWholeFile(source_ / name));
   }
-  ChooseSource(source_.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
   ClickGadget(MoveOption);
-  UseCount(3);
-  StartRun(L"Band #-#", dest_.Path());
+  ASSERT_NO_FATAL_FAILURE(UseCount(3));
+  ASSERT_NO_FATAL_FAILURE(StartRun(L"Band #-#", dest_.Path()));
   EXPECT_EQ(AnswerMessage(), Completed);
   ASSERT_TRUE(RunEnded());
   struct Moved {
@@ -81,8 +81,8 @@ TEST_F(RunTest, MoveRunTakesTheFilesAway) {
 
 TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   MakeTree();
-  ChooseSource(source_.Path());
-  StartRun(nullptr, L"");
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L""));
   HWND box = WaitForMessageBox(app_.Id());
   ASSERT_NE(box, nullptr);
   EXPECT_NE(ProgressWindow(), nullptr) << "the warning comes while the run's window exists";
@@ -99,10 +99,10 @@ TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
   source_.WriteFile(L"b.txt", "second");
   source_.WriteFile(L"c.txt", "third");
   dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
-  ChooseSource(source_.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
   ClickGadget(MoveOption);
-  UseCount(1);
-  StartRun(nullptr, dest_.Path());
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   HWND box = WaitForMessageBox(app_.Id());
   ASSERT_NE(box, nullptr);
   HWND progress = ProgressWindow();
@@ -126,9 +126,9 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   for (int i = 1; i <= kFiles; ++i) {
     ASSERT_TRUE(WriteHollowFile(source_ / (std::to_wstring(i) + L".bin"), 1LL << 30, 20u + i));
   }
-  ChooseSource(source_.Path());
-  UseCount(1);  // by size each would be over the limit and bring a notice
-  StartRun(nullptr, dest_.Path());
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));  // by size each would be over the limit and bring a notice
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   HWND progress = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
   EXPECT_EQ(Text(progress), L"Dateien kopieren...");

@@ -42,8 +42,8 @@ TEST_F(DISABLED_Screenshots, MainWindowWithPreview) {
     const int64_t size = 2100000 + 317000 * static_cast<int64_t>(seed % 7);
     ASSERT_TRUE(WriteLargeFile(std::wstring(L"C:\\Fotos\\Urlaub 2023\\") + name, size, seed++));
   }
-  ChooseSource(L"C:\\Fotos\\Urlaub 2023");
-  UseCount(4);
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(L"C:\\Fotos\\Urlaub 2023"));
+  ASSERT_NO_FATAL_FAILURE(UseCount(4));
   ClickGadget(PreviewButton);
   ClickListLine(G(PackageList), 1);
   ASSERT_EQ(ListLines(G(ContentsList)).size(), 3u);
@@ -58,8 +58,8 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
     ASSERT_TRUE(WriteLargeFile(L"C:\\Fotos\\Video_0" + std::to_wstring(i) + L".mp4", 300LL << 20,
                                static_cast<unsigned>(i)));
   }
-  ChooseSource(L"C:\\Fotos");
-  StartRun(nullptr, L"C:\\Pakete");
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(L"C:\\Fotos"));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L"C:\\Pakete"));
   HWND progress = nullptr;
   ASSERT_TRUE(WaitFor([&] {
     progress = ProgressWindow();
