@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The real bundelor.exe, started as a separate process for one test. The
+// destructor ends it if the test left it running, so no test leaks a process.
+class AppProcess {
+ public:
+  AppProcess();
+  ~AppProcess();
+  AppProcess(const AppProcess&) = delete;
+  AppProcess& operator=(const AppProcess&) = delete;
+
+  // Starts the program and waits until its main window is visible; false
+  // (with Problem() set) when either fails.
+  bool Start(DWORD timeoutMs = 20000);
+  DWORD Id() const { return info_.dwProcessId; }
+  HANDLE Handle() const { return info_.hProcess; }
+  HWND MainWindow() const { return main_; }
+  // Waits for the process to end; true with its exit code when it did.
+  bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
+  bool Running() const;
+  // Ends the process if it still runs (a test that failed half-way).
+  void Terminate();
+  const std::string& Problem() const { return problem_; }
+
+ private:
+  PROCESS_INFORMATION info_;
+  HWND main_;
+  std::string problem_;
+};
+
+extern const wchar_t MainTitle[];

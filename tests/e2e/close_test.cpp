@@ -1,0 +1,49 @@
+// Closing the main window ends the program with exit code 0, also in the
+// middle of a copy, and leaves no half-written file behind.
+#include "e2e/e2e_files.h"
+#include "e2e/e2e_fixture.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+using CloseTest = E2eTest;
+
+TEST_F(CloseTest, AltF4OnTheIdleWindowEndsTheProcessWithZero) {
+  PressKeyWith(VK_MENU, VK_F4);
+  DWORD code = 1;
+  ASSERT_TRUE(app_.WaitForExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
+TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
+  TempDir source;
+  TempDir dest;
+  constexpr int kFiles = 3;
+  for (int i = 1; i <= kFiles; ++i) {
+    ASSERT_TRUE(WriteHollowFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, 10u + i));
+  }
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));  // by size each would be over the limit and bring a notice
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+  ASSERT_TRUE(WaitFor([&] {
+    HWND progress = ProgressWindow();
+    return progress && IsWindowVisible(progress);
+  }));
+  // The progress window is not modal: the main window can still be closed.
+  ASSERT_TRUE(ForegroundOf(Main()));
+  PressKeyWith(VK_MENU, VK_F4);
+  DWORD code = 1;
+  ASSERT_TRUE(app_.WaitForExit(60000, &code)) << "the program did not end";
+  EXPECT_EQ(code, 0u);
+  int whole = 0;
+  for (int i = 1; i <= kFiles; ++i) {
+    const std::wstring name = std::to_wstring(i) + L".bin";
+    const std::wstring target = dest / (L"Paket 1\\" + name);
+    if (!FileExists(target)) continue;
+    EXPECT_TRUE(SameBytes(target, source / name)) << "half-written: " << i;
+    ++whole;
+  }
+  EXPECT_LT(whole, kFiles) << "the run was over before the window was closed";
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "e2e/app_process.h"
+#include "e2e/remote_ui.h"
+
+// Control identifiers of the program's windows (its gadget numbers).
+enum Gadget : int {
+  SourceFrame = 0,
+  SourcePathField = 1,
+  BrowseButton = 2,
+  ByCountOption = 4,
+  PackageCountSpin = 5,
+  BySizeOption = 6,
+  PackageSizeSpin = 7,
+  SizeUnitCombo = 8,
+  CopyOption = 9,
+  MoveOption = 10,
+  PackageList = 12,
+  ContentsFrame = 13,
+  ContentsList = 14,
+  PreviewButton = 15,
+  RunButton = 16,
+  CurrentFileText = 18,
+  ProgressBar = 19,
+  CancelButton = 20,
+};
+
+// Every test gets a freshly started program and ends it (terminating it if the
+// test did not end it itself).
+class E2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  // Ends the program before the test's folders are removed.
+  void TearDown() override { app_.Terminate(); }
+
+  HWND Main() const { return app_.MainWindow(); }
+  // The main window's control; for the spin fields their text part.
+  HWND G(int gadget) const;
+  // Chooses the source folder with the browse button and the folder chooser.
+  void ChooseSource(const std::wstring& folder);
+  // Clicks a button and waits for the program to have handled it.
+  void ClickGadget(int gadget);
+  // Sets the by-count option and walks the count spin with the arrow keys.
+  void UseCount(int count);
+  // The gadget number of the focused control, once it is the expected one
+  // (or the last one seen).
+  int FocusedGadget(int expected);
+
+  // A packaging run up to the transfer: presses the run button, types the
+  // naming pattern into the text requester (keeps the offered one when
+  // null) and chooses the destination (cancels the chooser when empty).
+  void StartRun(const wchar_t* pattern, const std::wstring& destination);
+  // The progress window while it exists (0 before and after).
+  HWND ProgressWindow() const;
+  // Waits for the program's next message box, reads it and presses OK; ""
+  // when none came.
+  std::wstring AnswerMessage(DWORD timeoutMs = 30000);
+
+  AppProcess app_;
+};

@@ -1,0 +1,157 @@
+// Packaging runs from outside: the run button, the naming requester, the
+// destination chooser, the progress window, the messages, and the disk.
+#include "e2e/e2e_fixture.h"
+#include "e2e/e2e_files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
+const wchar_t NoDestination[] =
+    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
+const wchar_t MoveFailed[] =
+    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
+    L"Der Vorgang wird abgebrochen.";
+
+class RunTest : public E2eTest {
+ protected:
+  // A small tree with real content: scan order a.txt, Sub\b.bin,
+  // Sub\Deeper\c.dat, z.txt.
+  void MakeTree() {
+    source_.WriteSizedFile(L"a.txt", 1000, 1);
+    source_.WriteSizedFile(L"Sub\\b.bin", 70000, 2);
+    source_.WriteSizedFile(L"Sub\\Deeper\\c.dat", 0, 3);
+    source_.WriteSizedFile(L"z.txt", 5, 4);
+  }
+  // Waits until the run has ended: its window is gone.
+  bool RunEnded(DWORD timeoutMs = 30000) {
+    return WaitFor([&] { return ProgressWindow() == nullptr; }, timeoutMs);
+  }
+
+  TempDir source_;
+  TempDir dest_;
+};
+
+TEST_F(RunTest, CopyRunPutsEveryFileFlatIntoItsPackageFolder) {
+  MakeTree();
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(2));
+  ASSERT_NO_FATAL_FAILURE(StartRun(L"Teil #", dest_.Path()));
+  EXPECT_EQ(AnswerMessage(), Completed);
+  ASSERT_TRUE(RunEnded());
+  // Dealt in scan order over two packages, without the sub-folders.
+  EXPECT_EQ(FolderContents(dest_.Path()),
+            (std::vector<std::wstring>{L"Teil 1\\", L"Teil 1\\a.txt", L"Teil 1\\c.dat", L"Teil 2\\",
+                                       L"Teil 2\\b.bin", L"Teil 2\\z.txt"}));
+  EXPECT_TRUE(SameBytes(dest_ / L"Teil 1\\a.txt", source_ / L"a.txt"));
+  EXPECT_TRUE(SameBytes(dest_ / L"Teil 1\\c.dat", source_ / L"Sub\\Deeper\\c.dat"));
+  EXPECT_TRUE(SameBytes(dest_ / L"Teil 2\\b.bin", source_ / L"Sub\\b.bin"));
+  EXPECT_TRUE(SameBytes(dest_ / L"Teil 2\\z.txt", source_ / L"z.txt"));
+  EXPECT_EQ(FolderContents(source_.Path()).size(), 6u) << "copying leaves the sources";
+  EXPECT_TRUE(app_.Running());
+}
+
+TEST_F(RunTest, MoveRunTakesTheFilesAway) {
+  MakeTree();
+  TempDir before;  // the sources as they were, to compare the moved files with
+  for (const wchar_t* name : {L"a.txt", L"Sub\\b.bin", L"Sub\\Deeper\\c.dat", L"z.txt"}) {
+    before.WriteFile(name, ReadWholeFile(source_ / name));
+  }
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(UseCount(3));
+  ASSERT_NO_FATAL_FAILURE(StartRun(L"Band #-#", dest_.Path()));
+  EXPECT_EQ(AnswerMessage(), Completed);
+  ASSERT_TRUE(RunEnded());
+  struct Moved {
+    const wchar_t* target;
+    const wchar_t* original;
+  };
+  const Moved moved[] = {{L"Band 1-1\\a.txt", L"a.txt"},
+                         {L"Band 1-1\\z.txt", L"z.txt"},
+                         {L"Band 2-2\\b.bin", L"Sub\\b.bin"},
+                         {L"Band 3-3\\c.dat", L"Sub\\Deeper\\c.dat"}};
+  for (const Moved& m : moved) {
+    EXPECT_TRUE(SameBytes(dest_ / m.target, before / m.original)) << m.target;
+    EXPECT_FALSE(FileExists(source_ / m.original)) << m.original;
+  }
+  EXPECT_EQ(FolderContents(source_.Path()), (std::vector<std::wstring>{L"Sub\\", L"Sub\\Deeper\\"}))
+      << "moving leaves the emptied folders";
+}
+
+TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
+  MakeTree();
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L""));
+  HWND box = WaitForMessageBox(app_.Id());
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(ProgressWindow(), nullptr) << "the warning comes while the run's window exists";
+  EXPECT_FALSE(IsWindowVisible(ProgressWindow())) << "a run without files never shows it";
+  EXPECT_EQ(MessageText(box), NoDestination);
+  PressButton(box, IDOK);
+  ASSERT_TRUE(RunEnded());
+  EXPECT_TRUE(FolderContents(dest_.Path()).empty());
+  EXPECT_EQ(FolderContents(source_.Path()).size(), 6u);
+}
+
+TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
+  source_.WriteFile(L"a.txt", "first");
+  source_.WriteFile(L"b.txt", "second");
+  source_.WriteFile(L"c.txt", "third");
+  dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
+  HWND box = WaitForMessageBox(app_.Id());
+  ASSERT_NE(box, nullptr);
+  HWND progress = ProgressWindow();
+  ASSERT_NE(progress, nullptr) << "the warning comes while the run's window is open";
+  EXPECT_EQ(Text(progress), L"Dateien verschieben...");
+  EXPECT_EQ(Text(Control(progress, CurrentFileText)), L"b.txt");
+  EXPECT_EQ(MessageText(box), MoveFailed);
+  PressButton(box, IDOK);
+  ASSERT_TRUE(RunEnded());
+  EXPECT_EQ(ReadWholeFile(dest_ / L"Paket 1\\a.txt"), "first");
+  EXPECT_FALSE(FileExists(source_ / L"a.txt"));
+  EXPECT_EQ(ReadWholeFile(dest_ / L"Paket 1\\b.txt"), "left from before");
+  EXPECT_EQ(ReadWholeFile(source_ / L"b.txt"), "second");
+  EXPECT_EQ(ReadWholeFile(source_ / L"c.txt"), "third") << "nothing after the failure is touched";
+  EXPECT_FALSE(FileExists(dest_ / L"Paket 1\\c.txt"));
+}
+
+TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
+  // Large enough that the first copy is still going when cancel is pressed.
+  constexpr int kFiles = 3;
+  for (int i = 1; i <= kFiles; ++i) {
+    ASSERT_TRUE(WriteHollowFile(source_ / (std::to_wstring(i) + L".bin"), 1LL << 30, 20u + i));
+  }
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));  // by size each would be over the limit and bring a notice
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
+  HWND progress = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
+  EXPECT_EQ(Text(progress), L"Dateien kopieren...");
+  EXPECT_EQ(Text(Control(progress, CurrentFileText)), L"1.bin");
+  ForegroundOf(progress);
+  Click(Control(progress, CancelButton));
+  const std::wstring cancelling = L"Dateien kopieren... (Abbruch l\u00e4uft...)";
+  EXPECT_EQ(SettledText(progress, cancelling), cancelling);
+  ASSERT_TRUE(RunEnded(60000));
+  EXPECT_EQ(WaitForMessageBox(app_.Id(), 1500), nullptr) << "a cancelled run shows no message";
+  // Copied in scan order (equal sizes): the files done form a prefix, the
+  // last of them the one in hand at the click, finished whole.
+  int copied = 0;
+  while (copied < kFiles && FileExists(dest_ / (L"Paket 1\\" + std::to_wstring(copied + 1) + L".bin"))) {
+    ++copied;
+  }
+  EXPECT_GE(copied, 1);
+  EXPECT_LT(copied, kFiles) << "the run ended before the cancel took effect";
+  EXPECT_EQ(FolderContents(dest_ / L"Paket 1").size(), static_cast<size_t>(copied));
+  for (int i = 1; i <= copied; ++i) {
+    const std::wstring name = std::to_wstring(i) + L".bin";
+    EXPECT_TRUE(SameBytes(dest_ / (L"Paket 1\\" + name), source_ / name)) << name;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+// The program as it comes up: where its window stands, what it shows, how
+// the keyboard walks it, and how closing it ends the process.
+#include "e2e/e2e_fixture.h"
+
+namespace {
+
+using StartUpTest = E2eTest;
+
+TEST_F(StartUpTest, MainWindowIsCentredWithItsInitialValues) {
+  RECT outer = {};
+  GetWindowRect(Main(), &outer);
+  RECT client = {};
+  GetClientRect(Main(), &client);
+  EXPECT_EQ(client.right, 576);
+  EXPECT_EQ(client.bottom, 422);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+
+  EXPECT_EQ(Text(G(SourcePathField)), L"");
+  EXPECT_TRUE(Checked(G(BySizeOption)));
+  EXPECT_FALSE(Checked(G(ByCountOption)));
+  EXPECT_EQ(Text(G(PackageCountSpin)), L"10");
+  EXPECT_EQ(Text(G(PackageSizeSpin)), L"700");
+  EXPECT_EQ(ComboItems(G(SizeUnitCombo)),
+            (std::vector<std::wstring>{L"B", L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
+                                       L"KB (1000)", L"MB (1000)", L"GB (1000)"}));
+  EXPECT_EQ(ComboSelection(G(SizeUnitCombo)), 2);
+  EXPECT_TRUE(Checked(G(CopyOption)));
+  EXPECT_FALSE(Checked(G(MoveOption)));
+  EXPECT_TRUE(ListLines(G(PackageList)).empty());
+  EXPECT_TRUE(ListLines(G(ContentsList)).empty());
+  EXPECT_EQ(Text(G(ContentsFrame)), L"Inhalt des markierten Pakets");
+  EXPECT_EQ(Text(G(PreviewButton)), L"Vorschau");
+  EXPECT_EQ(Text(G(RunButton)), L"Paketierung durchf\u00fchren");
+}
+
+TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
+  // The gadgets that take the focus, in the order the window was built;
+  // frames and spin arrows are passed over, and of each option group only
+  // the checked button is a tab stop (a radio button holds WS_TABSTOP only
+  // while checked, on Windows as under Wine).
+  auto walk = [&](const std::vector<int>& order) {
+    std::vector<int> walked;
+    for (int expected : order) {
+      PressKey(VK_TAB);
+      walked.push_back(FocusedGadget(expected));
+    }
+    return walked;
+  };
+  ClickGadget(SourcePathField);
+  ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
+  std::vector<int> expected = {BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin,
+                               SizeUnitCombo, CopyOption, PackageList, ContentsList,
+                               PreviewButton, RunButton, SourcePathField};
+  EXPECT_EQ(walk(expected), expected);
+  PressKey(VK_TAB, true);
+  EXPECT_EQ(FocusedGadget(RunButton), RunButton) << "Shift+Tab from the first goes to the last";
+
+  // Choosing moving changes only its own group, and the walk follows it.
+  ClickGadget(MoveOption);
+  EXPECT_FALSE(Settled([&] { return Checked(G(CopyOption)); }, false));
+  EXPECT_TRUE(Checked(G(BySizeOption)));
+  ClickGadget(SourcePathField);
+  ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
+  expected[5] = MoveOption;
+  EXPECT_EQ(walk(expected), expected);
+}
+
+}  // namespace
