@@ -88,7 +88,7 @@ constexpr int MessagesPerFile = 4;
 
 int Copy(const std::string& label, const std::wstring& tree, const std::wstring& scratch,
          int packages, int runs) {
-  std::vector<double> bare, messages, product;
+  std::vector<double> bare, messages, product, firstFile;
   const long long files = WalkFloor(tree);
   CreateDirectoryW(scratch.c_str(), nullptr);
   for (int run = 0; run < runs; ++run) {
@@ -96,8 +96,9 @@ int Copy(const std::string& label, const std::wstring& tree, const std::wstring&
     for (int turn = 0; turn < 3; ++turn) {
       const int variant = (turn + run) % 3;
       const std::wstring target = FreshFolder(scratch, L"run", run * 3 + variant);
+      double first = 0.0;
       const double seconds =
-          variant == 2 ? TimeCopyRun(tree, target + L"\\", packages)
+          variant == 2 ? TimeCopyRun(tree, target + L"\\", packages, &first)
                        : CopyLoop(PackageCopyPairs(tree, target, packages),
                                   variant == 0 ? 0 : MessagesPerFile);
       const long long found = WalkFloor(target);
@@ -108,12 +109,14 @@ int Copy(const std::string& label, const std::wstring& tree, const std::wstring&
         return 1;
       }
       (variant == 0 ? bare : variant == 1 ? messages : product).push_back(seconds);
+      if (variant == 2) firstFile.push_back(first);
     }
   }
   Emit("copy\tlabel=%s\tfiles=%lld\tpackages=%d\tbare=%.3f\tmessages=%.3f\tproduct=%.3f\tratio_bare=%.3f\t"
-       "ratio_messages=%.3f\tbare_runs=%s\tmessages_runs=%s\tproduct_runs=%s",
+       "ratio_messages=%.3f\tproduct_first_file=%.3f\tbare_runs=%s\tmessages_runs=%s\tproduct_runs=%s",
        label.c_str(), files, packages, Median(bare), Median(messages), Median(product),
-       Median(product) / Median(bare), Median(product) / Median(messages), JoinRuns(bare).c_str(),
+       Median(product) / Median(bare), Median(product) / Median(messages), Median(firstFile),
+       JoinRuns(bare).c_str(),
        JoinRuns(messages).c_str(), JoinRuns(product).c_str());
   return 0;
 }

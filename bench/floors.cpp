@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
 
 #include "bench_clock.h"
 #include "gui/events.h"
@@ -74,17 +75,25 @@ long long WalkFloor(const std::wstring& folder) {
 
 std::vector<CopyPair> PackageCopyPairs(const std::wstring& folder, const std::wstring& targetFolder,
                                        int packages) {
-  std::vector<std::wstring> packageFolders;
-  for (int package = 1; package <= packages; ++package) {
-    packageFolders.push_back(WithBackslash(targetFolder) + L"Paket " + std::to_wstring(package));
-    CreateDirectoryW(packageFolders.back().c_str(), nullptr);
-    packageFolders.back() += L'\\';
-  }
-  std::vector<CopyPair> pairs;
+  // Dealt out in walk order, then taken package by package: the order in
+  // which a run copies them.
+  std::vector<std::vector<CopyPair>> dealt(static_cast<size_t>(packages));
+  size_t next = 0;
   std::wstring path = WithBackslash(folder);
   Walk(path, [&](const std::wstring& file, const wchar_t* name) {
-    pairs.push_back({file, packageFolders[pairs.size() % packageFolders.size()] + name});
+    dealt[next].push_back({file, name});
+    next = (next + 1) % dealt.size();
   });
+  std::vector<CopyPair> pairs;
+  for (int package = 1; package <= packages; ++package) {
+    const std::wstring packageFolder =
+        WithBackslash(targetFolder) + L"Paket " + std::to_wstring(package);
+    CreateDirectoryW(packageFolder.c_str(), nullptr);
+    for (CopyPair& pair : dealt[static_cast<size_t>(package - 1)]) {
+      pair.target = packageFolder + L"\\" + pair.target;
+      pairs.push_back(std::move(pair));
+    }
+  }
   return pairs;
 }
 

@@ -16,8 +16,9 @@ struct CopyPair {
   std::wstring target;
 };
 // Every file below folder, each paired with the target that a copy run by
-// count into that many packages gives it: file k (in walk order) goes flat
-// into targetFolder\Paket (k mod packages + 1). Creates those folders.
+// count into that many packages gives it (file k in walk order goes flat into
+// targetFolder\Paket (k mod packages + 1)), in the order the run copies them.
+// Creates those folders.
 std::vector<CopyPair> PackageCopyPairs(const std::wstring& folder, const std::wstring& targetFolder,
                                        int packages);
 

@@ -25,6 +25,7 @@ namespace {
 // as the main thread served them.
 double barMaximumAt = 0.0;
 double closeRequestAt = 0.0;
+double firstStepAt = 0.0;  // the bar's first step: the first file is done
 
 // Watches the progress window and its bar; a subclass costs nothing
 // measurable, unlike a message hook (under Wine every hooked message makes a
@@ -32,6 +33,7 @@ double closeRequestAt = 0.0;
 LRESULT CALLBACK WatchRun(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                           DWORD_PTR) {
   if (message == PBM_SETRANGE32) barMaximumAt = Now();
+  if (message == PBM_SETPOS && firstStepAt == 0.0) firstStepAt = Now();
   if (message == WM_CLOSE) closeRequestAt = Now();
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WatchRun, id);
   return DefSubclassProc(window, message, wParam, lParam);
@@ -98,7 +100,8 @@ double TimeSelection(int package, long long* listed) {
   return seconds;
 }
 
-double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages) {
+double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages,
+                   double* firstFile) {
   SetSource(source);
   UseCount(packages);
   WriteState(CopyOption, 1);
@@ -108,7 +111,7 @@ double TimeCopyRun(const std::wstring& source, const std::wstring& destination, 
                           {FolderChooserMatch(), AnswerFolder(destination)},
                           {MessageBoxMatch(L"Bundelor"), AnswerOk(&ending)}},
                          1800000);
-  barMaximumAt = closeRequestAt = 0.0;
+  barMaximumAt = closeRequestAt = firstStepAt = 0.0;
   const double start = Now();
   PostMessageW(GadgetHandle(RunButton), BM_CLICK, 0, 0);
   // The handler opens the progress window and starts the worker, which then
@@ -120,5 +123,6 @@ double TimeCopyRun(const std::wstring& source, const std::wstring& destination, 
       [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
       1800000);
   if (!answers.Answered() || !ended || ending != L"Die Paketierung ist abgeschlossen!") return -1.0;
+  *firstFile = firstStepAt - barMaximumAt;
   return closeRequestAt - barMaximumAt;
 }

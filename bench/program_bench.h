@@ -28,6 +28,7 @@ double TimeSelection(int package, long long* listed);
 // A whole copy run into destination, by count into that many packages with
 // the default names, the requesters answered from a helper thread. Returns the seconds from the
 // worker setting the progress bar's maximum (its last step before the file
-// loop) to its close request after the last file; negative when the run did
-// not complete.
-double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages);
+// loop) to its close request after the last file, and in *firstFile the
+// part up to the bar's first step; negative when the run did not complete.
+double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages,
+                   double* firstFile);
