@@ -21,6 +21,10 @@ struct GadgetRecord {
   // List box mouse tracking: a press on an item that was not yet released.
   BOOL pressed;
   POINT pressPoint;
+  // Progress bar: a position written but not yet handed to the control,
+  // because the fill would not move by a pixel.
+  BOOL positionHeld;
+  int heldPosition;
 };
 
 // What a kind does differently; every member may be null, which means the

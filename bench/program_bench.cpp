@@ -1,0 +1,128 @@
+#include "program_bench.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+
+#include "app/event_loop.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "bench_clock.h"
+#include "gui/app_window.h"
+#include "gui/event_codes.h"
+#include "gui/events.h"
+#include "gui/gadgets.h"
+#include "plan/file_list.h"
+#include "run/progress_window.h"
+#include "run/run_state.h"
+#include "support/dialog_driver.h"
+#include "support/program_env.h"
+
+namespace {
+
+// When the worker set the bar's maximum and when its close request arrived,
+// as the main thread served them.
+double barMaximumAt = 0.0;
+double closeRequestAt = 0.0;
+double firstStepAt = 0.0;  // the bar's first step: the first file is done
+
+// Watches the progress window and its bar; a subclass costs nothing
+// measurable, unlike a message hook (under Wine every hooked message makes a
+// server call).
+LRESULT CALLBACK WatchRun(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                          DWORD_PTR) {
+  if (message == PBM_SETRANGE32) barMaximumAt = Now();
+  if (message == PBM_SETPOS && firstStepAt == 0.0) firstStepAt = Now();
+  if (message == WM_CLOSE) closeRequestAt = Now();
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WatchRun, id);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Runs the program's loop until the event of this gadget has been handled.
+double DispatchUntilHandled(int gadget, double start) {
+  for (;;) {
+    const int code = WaitAppEvent(10);
+    Program().CurrentEvent = code;
+    const bool wanted = code == EventGadget && EventGadgetNumber() == gadget;
+    DispatchAppEvent(code);
+    if (wanted) return Now() - start;
+    if (Now() - start > 1800.0) return -1.0;
+  }
+}
+
+}  // namespace
+
+void StartProgramForBench() {
+  StartProgramOnce();
+  RunLoopFor(200);
+}
+
+double ClearPlan() {
+  const double start = Now();
+  ClearItems(PackageList);
+  ClearItems(ContentsList);
+  Program().Files->ClearEntries();
+  return Now() - start;
+}
+
+double TimePreview(const std::wstring& source, int sizeValue, int unitIndex) {
+  SetSource(source);
+  UseSize(sizeValue, unitIndex);
+  RunLoopFor(50);
+  const double start = Now();
+  PostMessageW(GadgetHandle(PreviewButton), BM_CLICK, 0, 0);
+  return DispatchUntilHandled(PreviewButton, start);
+}
+
+PackageChoice LargestPackage() {
+  std::map<int, long long> files;
+  FileList& list = *Program().Files;
+  list.Rewind();
+  while (const FileEntry* entry = list.Advance()) ++files[entry->Package];
+  PackageChoice choice{0, 0};
+  for (const auto& package : files) {
+    if (package.second > choice.files) choice = {package.first, package.second};
+  }
+  return choice;
+}
+
+double TimeSelection(int package, long long* listed) {
+  HWND list = GadgetHandle(PackageList);
+  RunLoopFor(50);
+  const double start = Now();
+  // What a click on the line does: select it, then tell the window.
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(package - 1), 0);
+  PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  const double seconds = DispatchUntilHandled(PackageList, start);
+  *listed = SendMessageW(GadgetHandle(ContentsList), LB_GETCOUNT, 0, 0);
+  return seconds;
+}
+
+double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages,
+                   double* firstFile) {
+  SetSource(source);
+  UseCount(packages);
+  WriteState(CopyOption, 1);
+  RunLoopFor(50);
+  std::wstring ending;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(destination)},
+                          {MessageBoxMatch(L"Bundelor"), AnswerOk(&ending)}},
+                         1800000);
+  barMaximumAt = closeRequestAt = firstStepAt = 0.0;
+  const double start = Now();
+  PostMessageW(GadgetHandle(RunButton), BM_CLICK, 0, 0);
+  // The handler opens the progress window and starts the worker, which then
+  // waits for its requesters: time enough to start watching.
+  DispatchUntilHandled(RunButton, start);
+  SetWindowSubclass(AppWindowHandle(ProgressWindow), WatchRun, 1, 0);
+  SetWindowSubclass(GadgetHandle(ProgressBar), WatchRun, 2, 0);
+  const bool ended = RunLoopUntil(
+      [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
+      1800000);
+  if (!answers.Answered() || !ended || ending != L"Die Paketierung ist abgeschlossen!") return -1.0;
+  *firstFile = firstStepAt - barMaximumAt;
+  return closeRequestAt - barMaximumAt;
+}
