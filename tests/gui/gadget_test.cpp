@@ -109,6 +109,28 @@ TEST_F(GadgetTest, ProgressBarRangeEndsAndPlacing) {
   EXPECT_EQ(GadgetOuterWidth(19), 200);
 }
 
+TEST_F(GadgetTest, ProgressBarPaintsOnlyWholePixelsButCountsEveryStep) {
+  const HWND bar = NewProgressBar(19, 10, 30, 380, 15, 0, 1, 1);
+  WriteAttribute(19, ProgressMaximum, 100000);
+  RECT client = {};
+  GetClientRect(bar, &client);
+  const LRESULT perPixel = 100000 / (client.right - client.left) + 1;
+  auto shown = [bar] { return SendMessageW(bar, PBM_GETPOS, 0, 0); };
+  for (int i = 1; i <= 3000; ++i) {
+    WriteState(19, ReadState(19) + 1);
+    ASSERT_EQ(ReadState(19), i);
+    ASSERT_LE(i - shown(), perPixel) << "the bar lags by more than a pixel at " << i;
+  }
+  EXPECT_LT(shown(), 3000) << "every step was handed to the control";
+  WriteState(19, 3001);
+  WriteAttribute(19, ProgressMaximum, 200000);  // a held step goes to the control first
+  EXPECT_EQ(shown(), 3001);
+  WriteState(19, 200000);
+  EXPECT_EQ(shown(), 200000) << "the end of the range is shown exactly";
+  WriteState(19, 250000);
+  EXPECT_EQ(ReadState(19), 200000) << "kept within the range";
+}
+
 TEST_F(GadgetTest, TextFieldReportsFocusAndEditing) {
   SetFocus(NewTextField(1, 5, 5, 100, 20, L"", 0));
   NewTextField(2, 5, 35, 100, 20, L"", 0);
