@@ -84,6 +84,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
   list.Rewind();
   NameClashGuard clashes;
+  bool shown = false;
   while (const FileEntry* entry = list.Advance()) {
     if (AbortRequested() != 0) {
       RequestProgressClose();
@@ -93,7 +94,13 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     WriteText(CurrentFileText, name.c_str());
     const std::wstring folder =
         CreatePackageFolder(PackageFolderPath(destination, pattern, entry->Package));
-    SetAppWindowHidden(ProgressWindow, 0);
+    // Shown with the first file's name in place. Once is enough: nothing else
+    // hides it, and a show request per file costs a round trip to the main
+    // thread each time and could pull the window in front of the main window.
+    if (!shown) {
+      SetAppWindowHidden(ProgressWindow, 0);
+      shown = true;
+    }
     const std::wstring target = TargetPath(folder, name);
     // Two files of this run with the same target: the second would silently
     // replace the first, so it counts as a failed copy instead.

@@ -321,6 +321,34 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
   EXPECT_EQ(AbortRequested(), 1) << "the flag stays set after the run";
 }
 
+TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
+  for (const wchar_t* name : {L"1.bin", L"2.bin", L"3.bin", L"4.bin"}) {
+    MakeFileOfSize(source_ / name, 200LL * 1024 * 1024);
+  }
+  std::wstring message;
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &message));
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunLoopUntil([] {
+    HWND progress = AppWindowHandle(ProgressWindow);
+    return progress && IsWindowVisible(progress);
+  }));
+  HWND mainWindow = AppWindowHandle(MainWindow);
+  SetForegroundWindow(mainWindow);
+  ASSERT_TRUE(RunLoopUntil([mainWindow] { return GetForegroundWindow() == mainWindow; }));
+  // Each further file must not pull the progress window to the front again.
+  bool taken = false;
+  ASSERT_TRUE(RunLoopUntil([&taken] {
+    HWND progress = AppWindowHandle(ProgressWindow);
+    if (progress && GetForegroundWindow() == progress) taken = true;
+    return !RunInProgress() && !progress;
+  }, 60000));
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_FALSE(taken) << "the progress window took the activation back";
+  EXPECT_EQ(message, Completed);
+  EXPECT_TRUE(FileExists(Dest(L"Paket 1\\4.bin")));
+}
+
 TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   for (int i = 0; i < 3; ++i) source_.WriteFile(L"f" + std::to_wstring(i), "x");
   UseCount(3);
