@@ -181,9 +181,17 @@ RECT ClientRectOnScreen(HWND window) {
 }
 
 bool ForegroundOf(HWND topLevel) {
-  if (GetForegroundWindow() != topLevel) SetForegroundWindow(topLevel);
-  WaitIdle(topLevel);
-  return WaitFor([topLevel] { return GetForegroundWindow() == topLevel; }, 2000);
+  // Asked again while it is not in front: a window that was just shown may
+  // take the activation a moment after the first request, as a user would
+  // see before clicking again.
+  return WaitFor(
+      [topLevel] {
+        if (GetForegroundWindow() == topLevel) return true;
+        SetForegroundWindow(topLevel);
+        WaitIdle(topLevel);
+        return GetForegroundWindow() == topLevel;
+      },
+      3000);
 }
 
 void PressKeyWith(WORD modifier, WORD virtualKey) {
