@@ -126,17 +126,28 @@ bool ShowsText(HWND window, const std::wstring& text) {
   return false;
 }
 
-std::vector<std::wstring> ListLines(HWND list) {
-  std::vector<std::wstring> lines;
-  const LRESULT count = SendWithin(list, LB_GETCOUNT, 0, 0);
+namespace {
+
+// The items of a list box or combo box, read with its own count, length and
+// text messages (which Windows and Wine carry across processes).
+std::vector<std::wstring> ItemTexts(HWND control, UINT countMessage, UINT lengthMessage,
+                                    UINT textMessage) {
+  std::vector<std::wstring> items;
+  const LRESULT count = SendWithin(control, countMessage, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendWithin(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring line(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendWithin(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&line[0]));
-    line.resize(wcslen(line.c_str()));
-    lines.push_back(line);
+    const LRESULT length = SendWithin(control, lengthMessage, static_cast<WPARAM>(i), 0);
+    std::wstring item(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendWithin(control, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item[0]));
+    item.resize(wcslen(item.c_str()));
+    items.push_back(item);
   }
-  return lines;
+  return items;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ListLines(HWND list) {
+  return ItemTexts(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
 }
 
 std::wstring SettledText(HWND window, const std::wstring& expected) {
@@ -150,16 +161,7 @@ std::vector<std::wstring> SettledLines(HWND list, const std::vector<std::wstring
 int ListSelection(HWND list) { return static_cast<int>(SendWithin(list, LB_GETCURSEL, 0, 0)); }
 
 std::vector<std::wstring> ComboItems(HWND combo) {
-  std::vector<std::wstring> items;
-  const LRESULT count = SendWithin(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendWithin(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring item(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendWithin(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item[0]));
-    item.resize(wcslen(item.c_str()));
-    items.push_back(item);
-  }
-  return items;
+  return ItemTexts(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendWithin(combo, CB_GETCURSEL, 0, 0)); }
