@@ -95,8 +95,8 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     const std::wstring folder =
         CreatePackageFolder(PackageFolderPath(destination, pattern, entry->Package));
     // Shown with the first file's name in place. Once is enough: nothing else
-    // hides it, and a show request per file costs a round trip to the main
-    // thread each time and could pull the window in front of the main window.
+    // hides it, a request for a window already shown changes nothing, and
+    // each one would cost a round trip to the main thread.
     if (!shown) {
       SetAppWindowHidden(ProgressWindow, 0);
       shown = true;
