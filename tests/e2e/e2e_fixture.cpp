@@ -33,7 +33,7 @@ void E2eTest::UseCount(int count) {
   ClickGadget(ByCountOption);
   HWND spin = G(PackageCountSpin);
   ClickGadget(PackageCountSpin);
-  const int now = std::stoi(Text(spin));
+  const int now = std::stoi(WindowText(spin));
   const WORD key = count < now ? VK_DOWN : VK_UP;
   PressKeyTimes(key, std::abs(count - now));
   ASSERT_EQ(SettledText(spin, std::to_wstring(count)), std::to_wstring(count));
@@ -51,7 +51,7 @@ void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) 
   WaitIdle(requester);
   EXPECT_TRUE(ShowsText(requester, L"Benennung der Paket-Verzeichnisse:"));
   HWND edit = Control(requester, 10, L"Edit");
-  EXPECT_EQ(Text(edit), L"Paket #");
+  EXPECT_EQ(WindowText(edit), L"Paket #");
   ForegroundOf(requester);
   if (pattern) {
     PressKey(VK_HOME, true);  // the caret stands after the offered text

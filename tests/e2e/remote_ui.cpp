@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr UINT kSendTimeoutMs = 5000;
-
-LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
 struct WindowSearch {
   DWORD processId;
   const wchar_t* className;
@@ -28,8 +20,8 @@ BOOL CALLBACK VisitTopWindow(HWND window, LPARAM data) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process != search->processId || !IsWindowVisible(window)) return TRUE;
-  if (search->className && ClassOf(window) != search->className) return TRUE;
-  if (search->title && Text(window) != search->title) return TRUE;
+  if (search->className && ClassNameOf(window) != search->className) return TRUE;
+  if (search->title && WindowText(window) != search->title) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -43,7 +35,7 @@ struct ChildSearch {
 BOOL CALLBACK VisitChild(HWND child, LPARAM data) {
   auto* search = reinterpret_cast<ChildSearch*>(data);
   if (search->id != -1 && GetDlgCtrlID(child) != search->id) return TRUE;
-  if (search->className && _wcsicmp(ClassOf(child).c_str(), search->className) != 0) return TRUE;
+  if (search->className && _wcsicmp(ClassNameOf(child).c_str(), search->className) != 0) return TRUE;
   search->found = child;
   return FALSE;
 }
@@ -93,18 +85,6 @@ HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* tit
 
 void WaitIdle(HWND window) { SendWithin(window, WM_NULL, 0, 0); }
 
-std::wstring Text(HWND window) {
-  wchar_t buffer[1024] = {};
-  SendWithin(window, WM_GETTEXT, sizeof buffer / sizeof buffer[0], reinterpret_cast<LPARAM>(buffer));
-  return buffer;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
 HWND Control(HWND parent, int id, const wchar_t* className) {
   ChildSearch search{id, className, nullptr};
   EnumChildWindows(parent, VisitChild, reinterpret_cast<LPARAM>(&search));
@@ -121,7 +101,7 @@ bool ShowsText(HWND window, const std::wstring& text) {
       },
       reinterpret_cast<LPARAM>(&children));
   for (HWND child : children) {
-    if (Text(child) == text) return true;
+    if (WindowText(child) == text) return true;
   }
   return false;
 }
@@ -151,7 +131,7 @@ std::vector<std::wstring> ListLines(HWND list) {
 }
 
 std::wstring SettledText(HWND window, const std::wstring& expected) {
-  return Settled([window] { return Text(window); }, expected);
+  return Settled([window] { return WindowText(window); }, expected);
 }
 
 std::vector<std::wstring> SettledLines(HWND list, const std::vector<std::wstring>& expected) {
@@ -347,7 +327,7 @@ HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   return found;
 }
 
-std::wstring MessageText(HWND box) { return Text(GetDlgItem(box, 0xFFFF)); }
+std::wstring MessageText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
 bool PressButton(HWND dialog, int id) {
   HWND button = Control(dialog, id, L"Button");

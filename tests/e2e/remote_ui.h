@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/window_text.h"
+
 // Looking at and operating the windows of another process, as a user sees and
 // uses them. Reading goes through messages that the system copies between
 // processes (WM_GETTEXT, LB_GETTEXT, ...); input goes through SendInput, so
@@ -37,8 +39,6 @@ Value Settled(Read read, const Value& expected, DWORD timeoutMs = 3000) {
   return now;
 }
 
-std::wstring Text(HWND window);
-std::wstring ClassOf(HWND window);
 // The child (at any depth) with this control identifier, and class if given.
 HWND Control(HWND parent, int id, const wchar_t* className = nullptr);
 // True when a child of the window (at any depth) shows exactly this text.

@@ -107,8 +107,8 @@ TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
   ASSERT_NE(box, nullptr);
   HWND progress = ProgressWindow();
   ASSERT_NE(progress, nullptr) << "the warning comes while the run's window is open";
-  EXPECT_EQ(Text(progress), L"Dateien verschieben...");
-  EXPECT_EQ(Text(Control(progress, CurrentFileText)), L"b.txt");
+  EXPECT_EQ(WindowText(progress), L"Dateien verschieben...");
+  EXPECT_EQ(WindowText(Control(progress, CurrentFileText)), L"b.txt");
   EXPECT_EQ(MessageText(box), MoveFailed);
   PressButton(box, IDOK);
   ASSERT_TRUE(RunEnded());
@@ -131,8 +131,8 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   HWND progress = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
-  EXPECT_EQ(Text(progress), L"Dateien kopieren...");
-  EXPECT_EQ(Text(Control(progress, CurrentFileText)), L"1.bin");
+  EXPECT_EQ(WindowText(progress), L"Dateien kopieren...");
+  EXPECT_EQ(WindowText(Control(progress, CurrentFileText)), L"1.bin");
   ForegroundOf(progress);
   Click(Control(progress, CancelButton));
   const std::wstring cancelling = L"Dateien kopieren... (Abbruch l\u00e4uft...)";

@@ -64,7 +64,7 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
   ASSERT_TRUE(WaitFor([&] {
     progress = ProgressWindow();
     return progress && IsWindowVisible(progress) &&
-           Text(Control(progress, CurrentFileText)) == L"Video_02.mp4";
+           WindowText(Control(progress, CurrentFileText)) == L"Video_02.mp4";
   }, 30000));
   EXPECT_TRUE(SaveWindowPicture(progress, PictureFolder() + L"\\progress-window.bmp"));
   ForegroundOf(progress);

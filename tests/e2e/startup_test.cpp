@@ -18,11 +18,11 @@ TEST_F(StartUpTest, MainWindowIsCentredWithItsInitialValues) {
   EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 
-  EXPECT_EQ(Text(G(SourcePathField)), L"");
+  EXPECT_EQ(WindowText(G(SourcePathField)), L"");
   EXPECT_TRUE(Checked(G(BySizeOption)));
   EXPECT_FALSE(Checked(G(ByCountOption)));
-  EXPECT_EQ(Text(G(PackageCountSpin)), L"10");
-  EXPECT_EQ(Text(G(PackageSizeSpin)), L"700");
+  EXPECT_EQ(WindowText(G(PackageCountSpin)), L"10");
+  EXPECT_EQ(WindowText(G(PackageSizeSpin)), L"700");
   EXPECT_EQ(ComboItems(G(SizeUnitCombo)),
             (std::vector<std::wstring>{L"B", L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
                                        L"KB (1000)", L"MB (1000)", L"GB (1000)"}));
@@ -31,9 +31,9 @@ TEST_F(StartUpTest, MainWindowIsCentredWithItsInitialValues) {
   EXPECT_FALSE(Checked(G(MoveOption)));
   EXPECT_TRUE(ListLines(G(PackageList)).empty());
   EXPECT_TRUE(ListLines(G(ContentsList)).empty());
-  EXPECT_EQ(Text(G(ContentsFrame)), L"Inhalt des markierten Pakets");
-  EXPECT_EQ(Text(G(PreviewButton)), L"Vorschau");
-  EXPECT_EQ(Text(G(RunButton)), L"Paketierung durchf\u00fchren");
+  EXPECT_EQ(WindowText(G(ContentsFrame)), L"Inhalt des markierten Pakets");
+  EXPECT_EQ(WindowText(G(PreviewButton)), L"Vorschau");
+  EXPECT_EQ(WindowText(G(RunButton)), L"Paketierung durchf\u00fchren");
 }
 
 TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {

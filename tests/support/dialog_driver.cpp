@@ -12,7 +12,6 @@
 namespace {
 
 constexpr DWORD kPollMs = 20;
-constexpr UINT kSendTimeoutMs = 5000;
 
 std::string Narrow(const std::wstring& text) {
   if (text.empty()) return std::string();
@@ -92,12 +91,6 @@ BOOL CALLBACK CollectButton(HWND child, LPARAM data) {
   if (kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON) return TRUE;
   buttons->push_back({GetDlgCtrlID(child), WindowText(child), IsWindowEnabled(child) != FALSE});
   return TRUE;
-}
-
-LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
-  return static_cast<LRESULT>(result);
 }
 
 // A folder's name as the chooser's tree shows it.
@@ -243,20 +236,6 @@ DialogAction AnswerFolder(const std::wstring& path) {
 
 DialogAction AnswerCancel() {
   return [](HWND dialog) { PressButton(dialog, IDCANCEL); };
-}
-
-std::wstring WindowText(HWND window) {
-  // WM_GETTEXT with a time-out, so a dialog thread that stopped answering
-  // cannot hang the helper.
-  wchar_t buffer[1024] = {};
-  SendWithin(window, WM_GETTEXT, sizeof buffer / sizeof buffer[0], reinterpret_cast<LPARAM>(buffer));
-  return buffer;
-}
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
 }
 
 std::wstring DialogItemText(HWND dialog, int id) {

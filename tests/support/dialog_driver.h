@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/window_text.h"
+
 // Answers modal dialogs from a helper thread, as a user would: wait for the
 // dialog to appear, read it, type, press its buttons or keys.
 //
@@ -86,8 +88,6 @@ DialogAction AnswerFolder(const std::wstring& path);       // folder chooser: se
 DialogAction AnswerCancel();                                // press Cancel (IDCANCEL)
 
 // Reading windows. Calls into the dialog's thread, which must pump.
-std::wstring WindowText(HWND window);
-std::wstring ClassNameOf(HWND window);
 // Text of the control with this identifier anywhere inside the dialog.
 std::wstring DialogItemText(HWND dialog, int id);
 // A message box's text (its static control 0xFFFF).
