@@ -6,6 +6,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 _bundelor_xvfb_pid=""
+_bundelor_other_fs=""
 
 wine_env_start() {
   local build_dir
@@ -32,6 +33,14 @@ wine_env_start() {
     "$WINESERVER64" -w
     touch "$WINEPREFIX/.bundelor-ready"
   fi
+  # C:\tmpfs: a folder on another file system than the prefix (when Linux has
+  # a tmpfs at /dev/shm), for moves between file systems. Gone after the tests.
+  _bundelor_other_fs="/dev/shm/bundelor-$(printf %s "$WINEPREFIX" | md5sum | cut -c1-12)"
+  rm -f "$WINEPREFIX/drive_c/tmpfs"
+  if mkdir -p "$_bundelor_other_fs" 2>/dev/null &&
+     [ "$(stat -c %d "$_bundelor_other_fs")" != "$(stat -c %d "$WINEPREFIX")" ]; then
+    ln -s "$_bundelor_other_fs" "$WINEPREFIX/drive_c/tmpfs"
+  fi
   # Helper processes inherit the first process's stdio; start them here with
   # stdio closed so CTest does not wait on them.
   "$WINESERVER64" -p >/dev/null 2>&1 </dev/null
@@ -40,6 +49,7 @@ wine_env_start() {
 
 wine_env_stop() {
   "$WINESERVER64" -k >/dev/null 2>&1 || true
+  [ -n "$_bundelor_other_fs" ] && rm -rf "$_bundelor_other_fs"
   if [ -n "$_bundelor_xvfb_pid" ]; then
     kill "$_bundelor_xvfb_pid" 2>/dev/null || true
     wait "$_bundelor_xvfb_pid" 2>/dev/null || true

@@ -8,6 +8,7 @@
 #include "gui/requesters.h"
 #include "plan/file_list.h"
 #include "plan/long_path.h"
+#include "run/file_transfer.h"
 #include "run/name_clash.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
@@ -54,6 +55,14 @@ std::wstring AskNamingPattern() {
   for (;;) {
     pattern = RequestText(Caption, L"Benennung der Paket-Verzeichnisse:", pattern.c_str());
     if (AbortRequested() != 0) return std::wstring();
+    if (!PatternIsFolderName(pattern)) {
+      // Asked again with the pattern as typed, for the user to mend.
+      RequestMessage(Caption,
+                     L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung "
+                     L"nicht erlaubt.\r\nBitte \u00e4ndern Sie die Benennung.",
+                     MessageInformation);
+      continue;
+    }
     if (PatternHasCounter(pattern)) return pattern;
     RequestMessage(Caption,
                    L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
@@ -69,13 +78,6 @@ std::wstring CreatePackageFolder(const std::wstring& folder) {
   std::wstring path = FolderPathForCreation(folder);
   CreateDirectoryW(PlatformPath(path.c_str(), path.size()).c_str(), nullptr);
   return path;
-}
-
-bool TransferFile(TransferMode mode, const FileEntry& entry, const std::wstring& target) {
-  const std::wstring source = PlatformPath(entry.Path, entry.PathLength);
-  const std::wstring destination = PlatformPath(target.c_str(), target.size());
-  if (mode == TransferCopy) return CopyFileW(source.c_str(), destination.c_str(), FALSE) != 0;
-  return MoveFileW(source.c_str(), destination.c_str()) != 0;
 }
 
 void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring& destination) {
@@ -105,7 +107,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     // Two files of this run with the same target: the second would silently
     // replace the first, so it counts as a failed copy instead.
     const bool clash = mode == TransferCopy && !clashes.Claim(entry->Package, name);
-    if (clash || !TransferFile(mode, *entry, target)) {
+    if (clash || !TransferFile(mode, {entry->Path, entry->PathLength}, target)) {
       RequestMessage(Caption,
                      mode == TransferCopy
                          ? L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\n"
@@ -129,7 +131,6 @@ DWORD WINAPI PackagingWorker(LPVOID argument) {
   const auto mode = static_cast<TransferMode>(reinterpret_cast<INT_PTR>(argument));
   SetRunWorkerThreadId(GetCurrentThreadId());
   RunEnd end;
-  SetAbortRequested(0);
 
   const std::wstring pattern = AskNamingPattern();
   if (pattern.empty()) {  // only when the program is ending

@@ -32,6 +32,9 @@ void StartPackagingRun(TransferMode mode) {
   }
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);
+  // Here, not in the worker: a close handled before the worker's first step
+  // must not be wiped out by it.
+  SetAbortRequested(0);
   if (StartThread(PackagingWorker, mode) == 0) SetRunInProgress(false);
 }
 
@@ -46,8 +49,8 @@ void RequestAbort() {
 void CloseProgressWindow() { CloseAppWindow(ProgressWindow); }
 
 void FinishRunBeforeExit() {
+  SetProgramEnding(true);
   if (!RunInProgress()) return;
-  SetAbortRequested(1);
   // The worker may be waiting for an answer in one of its requesters; close
   // them (as Esc or Cancel would) so it can see the flag. Its requests to the
   // progress window are served by the waits.

@@ -19,6 +19,7 @@ void StartPackagingRun(TransferMode mode);
 void RequestAbort();
 // Handler of the progress window's close event.
 void CloseProgressWindow();
-// At the end of the program: stops a running worker after the file in hand,
-// serving its window requests meanwhile, and returns once it has ended.
+// At the end of the program: marks it as ending, stops a running worker after
+// the file in hand, serving its window requests meanwhile, and returns once
+// it has ended.
 void FinishRunBeforeExit();

@@ -6,9 +6,15 @@
 // How the files reach their package folders.
 enum TransferMode : int32_t { TransferCopy = 0, TransferMove = 1 };
 
-// 1 asks the running worker to stop before its next file.
+// 1 asks the running worker to stop before its next file. Set back to 0 on
+// the main thread before a worker starts, never by the worker. Reads 1 while
+// the program is ending, whatever was stored.
 void SetAbortRequested(int32_t value);
 int32_t AbortRequested();
+// The program is ending: a state apart from the flag above, so that no reset
+// of the flag can take it back.
+void SetProgramEnding(bool ending);
+bool ProgramEnding();
 
 // True from the start of a run until its worker has ended; the main window
 // ignores whatever would touch the file list meanwhile.

@@ -46,3 +46,10 @@ std::wstring AmendNamingPattern(std::wstring_view pattern) {
 }
 
 bool PatternHasCounter(std::wstring_view pattern) { return pattern.find(L'#') != std::wstring_view::npos; }
+
+bool PatternIsFolderName(std::wstring_view pattern) {
+  for (wchar_t c : pattern) {
+    if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+  }
+  return true;
+}

@@ -29,3 +29,8 @@ std::wstring AmendNamingPattern(std::wstring_view pattern);
 
 // True when the pattern holds the counter sign "#".
 bool PatternHasCounter(std::wstring_view pattern);
+
+// False when the pattern holds a character that no folder name may hold:
+// \ / : * ? " < > | or a control character. A pattern with a separator
+// would name folders outside the destination.
+bool PatternIsFolderName(std::wstring_view pattern);

@@ -1,7 +1,5 @@
 #include "e2e/app_process.h"
 
-#include <vector>
-
 #include "e2e/remote_ui.h"
 
 const wchar_t MainTitle[] = L"Quoddle - Bundelor 1.0";
@@ -11,7 +9,7 @@ AppProcess::AppProcess() : info_(), main_(nullptr) {}
 AppProcess::~AppProcess() {
   if (!info_.hProcess) return;
   Terminate();
-  CloseHandle(info_.hThread);
+  if (info_.hThread) CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
 }
 
@@ -21,18 +19,32 @@ void AppProcess::Terminate() {
   WaitForSingleObject(info_.hProcess, 5000);
 }
 
-bool AppProcess::Start(DWORD timeoutMs) {
+bool AppProcess::Start(long long fileSizeLimit, DWORD timeoutMs) {
   std::wstring exe = BUNDELOR_EXE_PATH;
-  std::vector<wchar_t> commandLine(exe.begin(), exe.end());
-  commandLine.insert(commandLine.begin(), L'"');
-  commandLine.push_back(L'"');
-  commandLine.push_back(L'\0');
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  if (fileSizeLimit > 0) {
+    // A shell on the Linux side sets the limit, in POSIX blocks of 512
+    // bytes, and the program inherits it; a write past it fails as "file too
+    // large" instead of ending the program.
+    commandLine = L"/bin/sh -c \"ulimit -f " + std::to_wstring(fileSizeLimit / 512) +
+                  L" && trap '' XFSZ && exec '" BUNDELOR_WINE_RUN L"' '" + exe + L"'\"";
+  }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info_)) {
+  if (!CreateProcessW(fileSizeLimit > 0 ? nullptr : exe.c_str(), &commandLine[0], nullptr, nullptr,
+                      FALSE, 0, nullptr, nullptr, &startup, &info_)) {
     problem_ = "CreateProcessW failed with error " + std::to_string(GetLastError());
     return false;
+  }
+  if (fileSizeLimit > 0) {
+    // Wine gives no handle for a Linux program it starts: the program's
+    // process is the one that shows the main window.
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowW(nullptr, MainTitle)) && IsWindowVisible(window); },
+            timeoutMs);
+    if (window) GetWindowThreadProcessId(window, &info_.dwProcessId);
+    info_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
+                                 FALSE, info_.dwProcessId);
   }
   main_ = WaitForWindow(Id(), nullptr, MainTitle, timeoutMs);
   if (!main_) {

@@ -13,8 +13,9 @@ class AppProcess {
   AppProcess& operator=(const AppProcess&) = delete;
 
   // Starts the program and waits until its main window is visible; false
-  // (with Problem() set) when either fails.
-  bool Start(DWORD timeoutMs = 20000);
+  // (with Problem() set) when either fails. With a file-size limit (bytes, a
+  // multiple of 512) every write of the program past that size fails.
+  bool Start(long long fileSizeLimit = 0, DWORD timeoutMs = 20000);
   DWORD Id() const { return info_.dwProcessId; }
   HANDLE Handle() const { return info_.hProcess; }
   HWND MainWindow() const { return main_; }

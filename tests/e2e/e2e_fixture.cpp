@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 void E2eTest::SetUp() {
-  ASSERT_TRUE(app_.Start()) << app_.Problem();
+  ASSERT_TRUE(app_.Start(fileSizeLimit_)) << app_.Problem();
   ASSERT_TRUE(ForegroundOf(Main()));
 }
 

@@ -63,4 +63,7 @@ class E2eTest : public ::testing::Test {
   std::wstring AnswerMessage(DWORD timeoutMs = 30000);
 
   AppProcess app_;
+  // Set by a test's constructor: the largest file the program may write
+  // (bytes, a multiple of 512; 0 for no limit).
+  long long fileSizeLimit_ = 0;
 };

@@ -9,6 +9,8 @@ namespace {
 const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
 const wchar_t NoDestination[] =
     L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
+const wchar_t CopyFailed[] =
+    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
 const wchar_t MoveFailed[] =
     L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
     L"Der Vorgang wird abgebrochen.";
@@ -152,6 +154,46 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
     const std::wstring name = std::to_wstring(i) + L".bin";
     EXPECT_TRUE(SameBytes(dest_ / (L"Paket 1\\" + name), source_ / name)) << name;
   }
+}
+
+// The program may write no file over 1 MiB: a bigger copy fails half-way,
+// as on a full disk.
+class FailedWriteTest : public RunTest {
+ protected:
+  FailedWriteTest() { fileSizeLimit_ = 1 << 20; }
+  static constexpr size_t kSize = 3 << 20;
+};
+
+TEST_F(FailedWriteTest, CopyCutShortLeavesNoPartOfTheFile) {
+  source_.WriteSizedFile(L"a.bin", kSize, 5);
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));
+  for (const bool earlierCopy : {false, true}) {
+    TempDir dest;
+    // A file left by an earlier run is no longer that file once overwritten.
+    if (earlierCopy) dest.WriteFile(L"Paket 1\\a.bin", "from an earlier run");
+    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+    EXPECT_EQ(AnswerMessage(), CopyFailed);
+    ASSERT_TRUE(RunEnded());
+    EXPECT_FALSE(FileExists(dest / L"Paket 1\\a.bin")) << earlierCopy;
+    EXPECT_EQ(ReadWholeFile(source_ / L"a.bin").size(), kSize);
+  }
+}
+
+TEST_F(FailedWriteTest, MoveToAnotherFileSystemCutShortKeepsTheSource) {
+  // A move between file systems is a copy and a removal. The test command
+  // puts C:\tmpfs on another file system when it can.
+  TempDir source(L"C:\\tmpfs\\");
+  if (source.Path().empty()) GTEST_SKIP() << "no folder on a second file system at C:\\tmpfs";
+  source.WriteSizedFile(L"a.bin", kSize, 6);
+  ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(UseCount(1));
+  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
+  EXPECT_EQ(AnswerMessage(), MoveFailed);
+  ASSERT_TRUE(RunEnded());
+  EXPECT_FALSE(FileExists(dest_ / L"Paket 1\\a.bin"));
+  EXPECT_EQ(ReadWholeFile(source / L"a.bin").size(), kSize);
 }
 
 }  // namespace

@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
 #include "app/main_window.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "run/packaging_worker.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
@@ -27,6 +32,33 @@ const wchar_t MoveFailed[] =
     L"Der Vorgang wird abgebrochen.";
 const wchar_t CounterAdded[] =
     L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.";
+const wchar_t BadCharacters[] =
+    L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung nicht erlaubt.\r\n"
+    L"Bitte \u00e4ndern Sie die Benennung.";
+
+// Holds the next worker thread, before its routine runs, until the abort
+// flag is set: the moment between a worker's creation and its first step.
+std::atomic<bool> holdNextWorker{false};
+std::atomic<DWORD> heldThread{0};
+
+bool StartsWorker() {
+  using QueryThread = LONG(NTAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationThread")));
+  constexpr int kStartAddress = 9;  // ThreadQuerySetWin32StartAddress
+  PVOID start = nullptr;
+  return query && query(GetCurrentThread(), kStartAddress, &start, sizeof start, nullptr) == 0 &&
+         start == reinterpret_cast<PVOID>(PackagingWorker);
+}
+
+void NTAPI HoldNewThread(PVOID, DWORD reason, PVOID) {
+  if (reason != DLL_THREAD_ATTACH || !holdNextWorker || !StartsWorker()) return;
+  holdNextWorker = false;
+  for (int waited = 0; AbortRequested() == 0 && waited < 10000; waited += 5) Sleep(5);
+  if (AbortRequested() != 0) heldThread = GetCurrentThreadId();
+}
+extern "C" __attribute__((section(".CRT$XLF"), used)) const PIMAGE_TLS_CALLBACK holdNewThreadCallback =
+    HoldNewThread;
 
 // What a run looked like from the main thread.
 struct RunSeen {
@@ -37,7 +69,10 @@ struct RunSeen {
 class PackagingRunTest : public ::testing::Test {
  protected:
   void SetUp() override { UseCount(1); }
-  void TearDown() override { RestoreStartSettings(); }
+  void TearDown() override {
+    RestoreStartSettings();
+    SetProgramEnding(false);  // the test program goes on after an ending it staged
+  }
 
   // Presses the run button and runs the event loop until the worker has
   // ended and the progress window is gone.
@@ -142,13 +177,18 @@ TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
   EXPECT_EQ(title, L"Dateien verschieben...");
 }
 
-TEST_F(PackagingRunTest, PatternWithoutCounterIsAmendedAndAskedAgain) {
+TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
   source_.WriteFile(L"a", "a");
   struct Case {
     const wchar_t* typed;  // nullptr: the requester is closed
+    const wchar_t* notice;
     const wchar_t* offeredNext;
+    const wchar_t* typedNext;  // nullptr: the offered pattern is kept
   };
-  const Case cases[] = {{L"Teil", L"Teil #"}, {L"Teil   ", L"Teil #"}, {nullptr, L" #"}};
+  const Case cases[] = {{L"Teil", CounterAdded, L"Teil #", nullptr},
+                        {L"Teil   ", CounterAdded, L"Teil #", nullptr},
+                        {nullptr, CounterAdded, L" #", nullptr},
+                        {L"..\\..\\#", BadCharacters, L"..\\..\\#", L".. #"}};
   for (const Case& c : cases) {
     TempDir dest;
     std::wstring notice, offered, done;
@@ -157,17 +197,18 @@ TEST_F(PackagingRunTest, PatternWithoutCounterIsAmendedAndAskedAgain) {
           c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PressEscape(d); })},
          MessageStep(&notice, nullptr),
          {TextRequesterMatch(L"Bundelor"),
-          [&offered](HWND dialog) {
+          [&offered, &c](HWND dialog) {
             offered = ReadEditText(FindDescendant(dialog, L"Edit"));
+            if (c.typedNext) SetEditText(FindDescendant(dialog, L"Edit"), c.typedNext);
             PressEnter(dialog);
           }},
          {FolderChooserMatch(), AnswerFolder(dest.Path())},
          MessageStep(&done, nullptr)});
     Run();
     ASSERT_TRUE(answers.Answered()) << answers.Report();
-    EXPECT_EQ(notice, CounterAdded);
+    EXPECT_EQ(notice, c.notice);
     EXPECT_EQ(offered, c.offeredNext) << (c.typed ? c.typed : L"(closed)");
-    std::wstring folder = c.offeredNext;
+    std::wstring folder = c.typedNext ? c.typedNext : c.offeredNext;
     folder.replace(folder.find(L'#'), 1, L"1");
     EXPECT_TRUE(FolderExists(dest / folder)) << (c.typed ? c.typed : L"(closed)");
   }
@@ -412,6 +453,26 @@ TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
   EXPECT_EQ(FindWindowW(L"InputRequester", nullptr), nullptr);
   CloseProgressWindow();
   EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+}
+
+TEST_F(PackagingRunTest, EndingTheProgramBeforeTheWorkerStartsStopsIt) {
+  // Without the guard the worker would ask for its pattern for ever; end the
+  // test program then rather than at its time-out.
+  HANDLE ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread watchdog([ended] {
+    if (WaitForSingleObject(ended, 30000) == WAIT_OBJECT_0) return;
+    std::fputs("the ending program waits for ever for its worker\n", stderr);
+    ExitProcess(1);
+  });
+  holdNextWorker = true;
+  StartPackagingRun(TransferCopy);
+  FinishRunBeforeExit();
+  SetEvent(ended);
+  watchdog.join();
+  CloseHandle(ended);
+  EXPECT_FALSE(RunInProgress());
+  EXPECT_EQ(heldThread.load(), RunWorkerThreadId()) << "the worker started before the close";
+  CloseProgressWindow();
 }
 
 }  // namespace

@@ -66,4 +66,13 @@ TEST(TargetPaths, NamingPatternCounter) {
   }
 }
 
+TEST(TargetPaths, PatternNamesOneFolderInTheDestination) {
+  for (const wchar_t* pattern : {L"Paket #", L"..#", L"# .", L"Teil \u00e4#", L""}) {
+    EXPECT_TRUE(PatternIsFolderName(pattern)) << pattern;
+  }
+  for (const wchar_t c : std::wstring(L"\\/:*?\"<>|\t\x01\x1f")) {
+    EXPECT_FALSE(PatternIsFolderName(std::wstring(L"Paket ") + c + L"#")) << static_cast<int>(c);
+  }
+}
+
 }  // namespace

@@ -14,16 +14,22 @@ void MakeParents(const std::wstring& path) {
     CreateDirectoryW(Platform(path.substr(0, pos)).c_str(), nullptr);
   }
 }
-}  // namespace
 
-TempDir::TempDir() {
+std::wstring TempFolder() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
+  return base;
+}
+}  // namespace
+
+TempDir::TempDir() : TempDir(TempFolder()) {}
+
+TempDir::TempDir(const std::wstring& parent) {
   static LONG counter = 0;
   for (;;) {
     wchar_t name[64];
     wsprintfW(name, L"bdl%lu_%ld", GetCurrentProcessId(), InterlockedIncrement(&counter));
-    std::wstring candidate = std::wstring(base) + name;
+    std::wstring candidate = parent + name;
     if (CreateDirectoryW(candidate.c_str(), nullptr)) {
       path_ = candidate;
       return;

@@ -7,6 +7,8 @@
 class TempDir {
  public:
   TempDir();
+  // The same inside another folder (given with its trailing backslash).
+  explicit TempDir(const std::wstring& parent);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

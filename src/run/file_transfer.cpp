@@ -1,0 +1,66 @@
+#include "run/file_transfer.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "plan/long_path.h"
+
+namespace {
+
+// What was at the target: enough to tell whether a call changed it.
+struct TargetState {
+  bool exists = false;
+  ULONGLONG size = 0;
+  FILETIME lastWrite = {};
+};
+
+TargetState LookAt(const std::wstring& path) {
+  TargetState state;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+    state.exists = true;
+    state.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    state.lastWrite = data.ftLastWriteTime;
+  }
+  return state;
+}
+
+bool SameFile(const TargetState& a, const TargetState& b) {
+  return a.exists == b.exists && a.size == b.size &&
+         CompareFileTime(&a.lastWrite, &b.lastWrite) == 0;
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Whether a failed call leaves its partial target is up to the platform
+// (some remove it, some do not); this does not count on either.
+void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
+                         const TargetState& before) {
+  // Never the only copy: a move that failed after taking the source away
+  // leaves the target as all there is.
+  if (!IsFile(source)) return;
+  const TargetState after = LookAt(target);
+  if (!after.exists || SameFile(before, after)) return;
+  // A copied read-only attribute would refuse the removal.
+  SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(target.c_str());
+}
+
+}  // namespace
+
+bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target) {
+  const std::wstring from = PlatformPath(source.data(), source.size());
+  const std::wstring to = PlatformPath(target.data(), target.size());
+  // A folder in the place of a planned file would be moved whole.
+  if (mode == TransferMove && !IsFile(from)) return false;
+  const TargetState before = LookAt(to);
+  const BOOL done = mode == TransferCopy ? CopyFileW(from.c_str(), to.c_str(), FALSE)
+                                         : MoveFileW(from.c_str(), to.c_str());
+  if (done) return true;
+  RemovePartialTarget(from, to, before);
+  return false;
+}
