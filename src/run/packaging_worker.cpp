@@ -7,6 +7,7 @@
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
 #include "plan/file_list.h"
+#include "plan/fs_redirection.h"
 #include "plan/long_path.h"
 #include "run/name_clash.h"
 #include "run/progress_window.h"
@@ -74,6 +75,7 @@ std::wstring CreatePackageFolder(const std::wstring& folder) {
 bool TransferFile(TransferMode mode, const FileEntry& entry, const std::wstring& target) {
   const std::wstring source = PlatformPath(entry.Path, entry.PathLength);
   const std::wstring destination = PlatformPath(target.c_str(), target.size());
+  const FsRedirectionOff native;
   if (mode == TransferCopy) return CopyFileW(source.c_str(), destination.c_str(), FALSE) != 0;
   return MoveFileW(source.c_str(), destination.c_str()) != 0;
 }

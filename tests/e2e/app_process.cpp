@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "e2e/remote_ui.h"
+#include "support/program_file.h"
 
 const wchar_t MainTitle[] = L"Quoddle - Bundelor 1.0";
 
@@ -22,7 +23,7 @@ void AppProcess::Terminate() {
 }
 
 bool AppProcess::Start(DWORD timeoutMs) {
-  std::wstring exe = BUNDELOR_EXE_PATH;
+  const std::wstring exe = ProgramFile();
   std::vector<wchar_t> commandLine(exe.begin(), exe.end());
   commandLine.insert(commandLine.begin(), L'"');
   commandLine.push_back(L'"');

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plan/long_path.h"
+#include "support/system_file_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -140,6 +141,19 @@ TEST(FileSizeOf, FilesFoldersAndMissingPaths) {
       {dir / L"sub\\", -1},    {dir / L"missing", -1},    {dir / L"missing\\f.bin", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(FileSizeOf(c.path.c_str()), c.size) << c.path;
+}
+
+// Under WoW64 the scan lists System32's own files, not SysWOW64's under their
+// names.
+TEST(ScanFolder, SeesTheRealSystemFolderUnderWow64) {
+  const SystemFileViews file = ViewsOfSystemFile(L"drivers\\mountmgr.sys");
+  if (!file.untestable.empty()) GTEST_SKIP() << file.untestable;
+  int64_t size = -3;  // not listed
+  for (const auto& [path, found] : Scan(file.named.substr(0, file.named.rfind(L'\\')))) {
+    if (_wcsicmp(path.c_str(), file.named.c_str()) == 0) size = found;
+  }
+  EXPECT_EQ(size, static_cast<int64_t>(file.native.size()))
+      << "SysWOW64's file has " << file.redirected.size() << " bytes";
 }
 
 }  // namespace
