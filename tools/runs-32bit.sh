@@ -8,7 +8,8 @@ rm -rf "$dir"
 mkdir -p "$dir"
 trap 'rm -rf "$dir"' EXIT
 printf '.globl _start\n_start:\n movl $1, %%eax\n movl $42, %%ebx\n int $0x80\n' >"$dir/probe.s"
-if ! as --32 -o "$dir/probe.o" "$dir/probe.s" || ! ld -m elf_i386 -o "$dir/probe" "$dir/probe.o"; then
+if ! as --32 -o "$dir/probe.o" "$dir/probe.s" ||
+  ! ld -m elf_i386 -o "$dir/probe" "$dir/probe.o"; then
   echo "no static i386 program could be made to try (binutils' as/ld)"
   exit 1
 fi
