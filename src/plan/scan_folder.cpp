@@ -32,11 +32,6 @@ bool IsDotName(const wchar_t* name) {
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
-BOOL FindNextUnredirected(HANDLE find, WIN32_FIND_DATAW* record) {
-  const FsRedirectionOff native;
-  return FindNextFileW(find, record);
-}
-
 // Size lookup on a path already in the form for file-system calls.
 int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparator) {
   const FsRedirectionOff native;
@@ -74,7 +69,7 @@ class TreeScan {
     bool haveRecord = Open();
     while (!levels_.empty()) {
       const Level& level = levels_.back();
-      if (!haveRecord && !FindNextUnredirected(level.find.Get(), &record_)) {
+      if (!haveRecord && !FindNextFileW(level.find.Get(), &record_)) {
         levels_.pop_back();  // closes the search
         continue;
       }
@@ -108,7 +103,7 @@ class TreeScan {
   // Starts the search in the folder path_ names (it ends with a backslash);
   // on success record_ holds its first entry.
   bool Open() {
-    const FsRedirectionOff native;
+    const FsRedirectionOff native;  // FindNextFileW then reads the handle, no path
     const size_t length = path_.size();
     path_.append(L"*.*");
     HANDLE find = FindFirstFileW(platform_.For(path_.c_str(), path_.size()), &record_);

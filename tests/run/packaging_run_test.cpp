@@ -12,7 +12,7 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
-#include "support/system_file_views.h"
+#include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -250,14 +250,18 @@ TEST_F(PackagingRunTest, CopyOverwritesWhatAnEarlierRunLeft) {
 
 // Under WoW64 the copy takes System32's own file, not SysWOW64's of that name.
 TEST_F(PackagingRunTest, CopyTakesTheRealSystemFileUnderWow64) {
-  const SystemFileViews file = ViewsOfSystemFile(L"drivers\\mountmgr.sys");
-  if (!file.untestable.empty()) GTEST_SKIP() << file.untestable;
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const std::string native = ReadWholeFile(views.native + L"\\drivers\\mountmgr.sys");
+  if (native == ReadWholeFile(views.named + L"\\drivers\\mountmgr.sys")) {
+    GTEST_SKIP() << "System32 and SysWOW64 hold the same mountmgr.sys";
+  }
   std::wstring done;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
-  RunFrom(file.named.substr(0, file.named.rfind(L'\\')));
+  RunFrom(views.named + L"\\drivers");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
-  EXPECT_TRUE(ReadWholeFile(Dest(L"Paket 1\\mountmgr.sys")) == file.native)
+  EXPECT_TRUE(ReadWholeFile(Dest(L"Paket 1\\mountmgr.sys")) == native)
       << "the copy is not System32's own file";
 }
 
