@@ -1,6 +1,10 @@
 # Sourced by the build scripts: a Wine prefix inside a build tree and an Xvfb
 # display, both started here and stopped by wine_env_stop.
-WINE64=/usr/lib/wine/wine64
+#   wine_env_start <build dir> [win64|win32]
+# win64 (the default, or BUNDELOR_WINEARCH): build/<dir>/wineprefix under
+# wine64, which runs a 32-bit program under WoW64 where a 32-bit Wine is
+# installed. win32: build/<dir>/wineprefix-win32 under the 32-bit loader, a
+# 32-bit Windows. The loader goes to tools/wine-run.sh in BUNDELOR_WINE.
 WINESERVER64=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -9,9 +13,17 @@ _bundelor_xvfb_pid=""
 _bundelor_other_fs=""
 
 wine_env_start() {
-  local build_dir
+  local build_dir arch wine
   build_dir=$(cd "$1" && pwd)
-  export WINEPREFIX="$build_dir/wineprefix"
+  arch=${2:-${BUNDELOR_WINEARCH:-win64}}
+  if [ "$arch" = win32 ]; then
+    export WINEPREFIX="$build_dir/wineprefix-win32"
+    wine=/usr/lib/wine/wine
+  else
+    export WINEPREFIX="$build_dir/wineprefix"
+    wine=/usr/lib/wine/wine64
+  fi
+  export BUNDELOR_WINE=$wine
   if [ -z "${DISPLAY:-}" ] || [ "${BUNDELOR_OWN_DISPLAY:-1}" = 1 ]; then
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -22,14 +34,14 @@ wine_env_start() {
   fi
   if [ ! -f "$WINEPREFIX/.bundelor-ready" ]; then
     rm -rf "$WINEPREFIX"
-    "$WINE64" wineboot -i >/dev/null 2>&1 </dev/null || true
+    WINEARCH=$arch "$wine" wineboot -i >/dev/null 2>&1 </dev/null || true
     "$WINESERVER64" -w
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # A virtual desktop: Wine draws the frames itself and destroying a window
     # does not stall for lack of a window manager.
-    "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     "$WINESERVER64" -w
     touch "$WINEPREFIX/.bundelor-ready"
   fi
@@ -44,7 +56,7 @@ wine_env_start() {
   # Helper processes inherit the first process's stdio; start them here with
   # stdio closed so CTest does not wait on them.
   "$WINESERVER64" -p >/dev/null 2>&1 </dev/null
-  "$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
 
 wine_env_stop() {

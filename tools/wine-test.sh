@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs one test program of a build tree under wine64 on a private Xvfb display,
+# Runs one test program of a build tree under Wine on a private Xvfb display,
 # for work on a single area: tools/wine-test.sh build/x64 test_gui --gtest_filter=Gadget*
+# The i686 test build in a 32-bit prefix:
+#   BUNDELOR_WINEARCH=win32 tools/wine-test.sh build/x86-tests test_gui
 set -euo pipefail
 build=$1
 exe=$2

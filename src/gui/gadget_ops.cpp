@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "gui/event_codes.h"
 #include "gui/gadget_internal.h"
 #include "gui/gadgets.h"
@@ -111,9 +115,12 @@ void BeginItemFill(int gadget, int expectedItems) {
   WithGadget(gadget, [expectedItems](GadgetRecord& g) {
     SendMessageW(g.handle, WM_SETREDRAW, FALSE, 0);
     if (g.kind->initStorageMessage && expectedItems > 0) {
-      // Room for the entries and about 64 bytes of text each.
+      // Room for the entries and about 64 bytes of text each; counted in 64
+      // bits, since a 32-bit LPARAM overflows above 33,554,431 items.
+      const int64_t bytes = std::min<int64_t>(static_cast<int64_t>(expectedItems) * 64,
+                                              std::numeric_limits<LPARAM>::max());
       SendMessageW(g.handle, g.kind->initStorageMessage, static_cast<WPARAM>(expectedItems),
-                   static_cast<LPARAM>(expectedItems) * 64);
+                   static_cast<LPARAM>(bytes));
     }
   });
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "plan/fs_redirection.h"
 #include "plan/long_path.h"
 
 namespace {
@@ -55,6 +56,8 @@ void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
 bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target) {
   const std::wstring from = PlatformPath(source.data(), source.size());
   const std::wstring to = PlatformPath(target.data(), target.size());
+  // File calls only from here on: nothing below shows a window or loads a DLL.
+  const FsRedirectionOff native;
   // A folder in the place of a planned file would be moved whole.
   if (mode == TransferMove && !IsFile(from)) return false;
   const TargetState before = LookAt(to);

@@ -1,6 +1,7 @@
 #include "e2e/app_process.h"
 
 #include "e2e/remote_ui.h"
+#include "support/program_file.h"
 
 const wchar_t MainTitle[] = L"Quoddle - Bundelor 1.0";
 
@@ -20,7 +21,7 @@ void AppProcess::Terminate() {
 }
 
 bool AppProcess::Start(long long fileSizeLimit, DWORD timeoutMs) {
-  std::wstring exe = BUNDELOR_EXE_PATH;
+  const std::wstring exe = ProgramFile();
   std::wstring commandLine = L"\"" + exe + L"\"";
   if (fileSizeLimit > 0) {
     // A shell on the Linux side sets the limit, in POSIX blocks of 512

@@ -40,6 +40,11 @@ BOOL CALLBACK VisitChild(HWND child, LPARAM data) {
   return FALSE;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
 void SendKey(WORD virtualKey, bool up) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
@@ -93,13 +98,7 @@ HWND Control(HWND parent, int id, const wchar_t* className) {
 
 bool ShowsText(HWND window, const std::wstring& text) {
   std::vector<HWND> children;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
   for (HWND child : children) {
     if (WindowText(child) == text) return true;
   }

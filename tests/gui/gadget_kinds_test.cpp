@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
@@ -163,6 +165,34 @@ TEST_F(GadgetTest, ListBoxItemsSelectionAndMouseEvents) {
   EXPECT_EQ(ReadText(12), L"");
   ClearItems(12);
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+}
+
+// The room a fill asks the list box for; the box itself reserves nothing, so
+// the test does not take gigabytes.
+LPARAM askedRoom = 0;
+WNDPROC listProc = nullptr;
+
+LRESULT CALLBACK NoteInitStorage(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != LB_INITSTORAGE) return CallWindowProcW(listProc, list, message, wParam, lParam);
+  askedRoom = lParam;
+  return LB_ERRSPACE;
+}
+
+TEST_F(GadgetTest, ListFillAsksForRoomWithoutOverflow) {
+  const HWND list = NewListBox(12, 10, 160, 80, 215);
+  listProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoteInitStorage)));
+  // At 64 bytes an item, a 32-bit count turns negative at the first and
+  // wraps to 64 bytes at the second.
+  for (const int items : {33554432, 67108865}) {
+    askedRoom = 0;
+    BeginItemFill(12, items);
+    EndItemFill(12);
+    EXPECT_EQ(static_cast<int64_t>(askedRoom),
+              std::min<int64_t>(items * int64_t{64}, std::numeric_limits<LPARAM>::max()))
+        << items << " items";
+  }
+  SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc));
 }
 
 TEST_F(GadgetTest, ComboBoxTextHeightAndItems) {

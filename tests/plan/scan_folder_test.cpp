@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "plan/long_path.h"
+#include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -140,6 +142,39 @@ TEST(FileSizeOf, FilesFoldersAndMissingPaths) {
       {dir / L"sub\\", -1},    {dir / L"missing", -1},    {dir / L"missing\\f.bin", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(FileSizeOf(c.path.c_str()), c.size) << c.path;
+}
+
+using Listing = std::map<std::wstring, int64_t>;
+
+// Names and sizes of the files directly in folder, as the platform lists them.
+Listing FilesIn(const std::wstring& folder) {
+  Listing files;
+  WIN32_FIND_DATAW record;
+  HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &record);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    files[record.cFileName] =
+        (static_cast<int64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow;
+  } while (FindNextFileW(find, &record));
+  FindClose(find);
+  return files;
+}
+
+// Under WoW64 the scan lists System32's own files, not SysWOW64's under the
+// System32 name.
+TEST(ScanFolder, ListsTheRealSystemFolderUnderWow64) {
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const Listing native = FilesIn(views.native);
+  if (FilesIn(views.named) == native) GTEST_SKIP() << "System32 and SysWOW64 hold the same files";
+  Listing scanned;
+  for (const auto& [path, size] : Scan(views.named)) {
+    const std::wstring name = path.substr(views.named.size() + 1);
+    if (name.find(L'\\') == std::wstring::npos) scanned[name] = size;
+  }
+  EXPECT_TRUE(scanned == native) << scanned.size() << " files listed, " << native.size()
+                                 << " in System32";
 }
 
 }  // namespace

@@ -5,12 +5,14 @@
 
 #include <string>
 
+#include "support/program_file.h"
+
 namespace {
 
 class ProgramModule {
  public:
   ProgramModule()
-      : module_(LoadLibraryExW(BUNDELOR_EXE_PATH, nullptr,
+      : module_(LoadLibraryExW(ProgramFile().c_str(), nullptr,
                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
   ~ProgramModule() {
     if (module_) FreeLibrary(module_);
@@ -73,7 +75,7 @@ std::wstring VersionString(const std::string& block, const wchar_t* name) {
 }
 
 TEST(Resources, VersionBlockIsGermanVersionOne) {
-  std::wstring path = BUNDELOR_EXE_PATH;
+  const std::wstring path = ProgramFile();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   ASSERT_GT(size, 0u);
@@ -129,7 +131,7 @@ BOOL CALLBACK FindMainWindowOf(HWND window, LPARAM context) {
 }
 
 TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
-  std::wstring command = std::wstring(L"\"") + BUNDELOR_EXE_PATH + L"\"";
+  std::wstring command = L"\"" + ProgramFile() + L"\"";
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};

@@ -17,6 +17,7 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -76,9 +77,10 @@ class PackagingRunTest : public ::testing::Test {
 
   // Presses the run button and runs the event loop until the worker has
   // ended and the progress window is gone.
-  RunSeen Run(DWORD timeoutMs = 30000) {
+  RunSeen Run(DWORD timeoutMs = 30000) { return RunFrom(source_.Path(), timeoutMs); }
+  RunSeen RunFrom(const std::wstring& source, DWORD timeoutMs = 30000) {
     RunSeen seen;
-    SetSource(source_.Path());
+    SetSource(source);
     ClickGadget(RunButton);
     seen.ended = RunLoopUntil(
         [&seen] {
@@ -285,6 +287,23 @@ TEST_F(PackagingRunTest, CopyOverwritesWhatAnEarlierRunLeft) {
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
   EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "new");
+}
+
+// Under WoW64 the copy takes System32's own file, not SysWOW64's of that name.
+TEST_F(PackagingRunTest, CopyTakesTheRealSystemFileUnderWow64) {
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const std::string native = ReadWholeFile(views.native + L"\\drivers\\mountmgr.sys");
+  if (native == ReadWholeFile(views.named + L"\\drivers\\mountmgr.sys")) {
+    GTEST_SKIP() << "System32 and SysWOW64 hold the same mountmgr.sys";
+  }
+  std::wstring done;
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
+  RunFrom(views.named + L"\\drivers");
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_TRUE(ReadWholeFile(Dest(L"Paket 1\\mountmgr.sys")) == native)
+      << "the copy is not System32's own file";
 }
 
 TEST_F(PackagingRunTest, SameNameTwiceInOnePackageFailsInsteadOfOverwriting) {
