@@ -21,11 +21,10 @@ void AppProcess::Terminate() {
   WaitForSingleObject(info_.hProcess, 5000);
 }
 
-bool AppProcess::Start(DWORD timeoutMs) {
+bool AppProcess::Start(const std::wstring& arguments, DWORD timeoutMs) {
   std::wstring exe = BUNDELOR_EXE_PATH;
-  std::vector<wchar_t> commandLine(exe.begin(), exe.end());
-  commandLine.insert(commandLine.begin(), L'"');
-  commandLine.push_back(L'"');
+  const std::wstring line = L"\"" + exe + L"\" " + arguments;
+  std::vector<wchar_t> commandLine(line.begin(), line.end());
   commandLine.push_back(L'\0');
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;

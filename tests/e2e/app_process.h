@@ -12,9 +12,10 @@ class AppProcess {
   AppProcess(const AppProcess&) = delete;
   AppProcess& operator=(const AppProcess&) = delete;
 
-  // Starts the program and waits until its main window is visible; false
-  // (with Problem() set) when either fails.
-  bool Start(DWORD timeoutMs = 20000);
+  // Starts the program, with the arguments after its quoted path, and waits
+  // until its main window is visible; false (with Problem() set) when either
+  // fails.
+  bool Start(const std::wstring& arguments = L"", DWORD timeoutMs = 20000);
   DWORD Id() const { return info_.dwProcessId; }
   HANDLE Handle() const { return info_.hProcess; }
   HWND MainWindow() const { return main_; }
