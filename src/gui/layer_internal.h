@@ -35,6 +35,9 @@ void QueueDropEvent(int window, std::vector<std::wstring> paths);
 
 // The paths of a WM_DROPFILES drop; releases the drop handle.
 std::vector<std::wstring> TakeDroppedPaths(HDROP drop);
+// WM_SETCURSOR while the thread is busy (BusyCursor): true when the wait
+// cursor was set for the window.
+bool KeepBusyCursor(HWND window);
 
 // Keyboard focus: the per-window Tab and Shift+Tab table, the table for a
 // message about to be dispatched (none when the active window is no layer
