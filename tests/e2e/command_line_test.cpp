@@ -11,18 +11,14 @@ class CommandLineTest : public E2eTest {
 
 TEST_F(CommandLineTest, AQuotedFolderBecomesTheSourceAndLaterArgumentsAreIgnored) {
   TempDir dir;
-  dir.WriteSizedFile(L"Meine Fotos\\a.jpg", 200, 1);
-  dir.WriteSizedFile(L"Meine Fotos\\Urlaub\\b.jpg", 100, 2);
+  dir.WriteSizedFile(L"Meine Fotos\\Urlaub\\a.jpg", 100, 1);
   ASSERT_NO_FATAL_FAILURE(StartApp(L"\"" + (dir / L"Meine Fotos") + L"\" \"" + dir.Path() + L"\""));
 
   const std::wstring source = dir / L"Meine Fotos\\";
   EXPECT_EQ(SettledText(G(SourcePathField), source), source);
   ClickGadget(PreviewButton);
   const std::vector<std::wstring> one = {L"Paket 1"};
-  ASSERT_EQ(SettledLines(G(PackageList), one), one);
-  ClickListLine(G(PackageList), 0);
-  const std::vector<std::wstring> files = {source + L"a.jpg", source + L"Urlaub\\b.jpg"};
-  EXPECT_EQ(SettledLines(G(ContentsList), files), files);
+  EXPECT_EQ(SettledLines(G(PackageList), one), one);
 }
 
 TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {

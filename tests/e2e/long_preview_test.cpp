@@ -2,8 +2,6 @@
 // not pass for hung.
 #include "e2e/e2e_fixture.h"
 
-#include <algorithm>
-
 namespace {
 
 class LongPreviewTest : public E2eTest {
@@ -42,22 +40,17 @@ TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
   }
 
   int answers = 0;
-  DWORD slowest = 0;
   const DWORD start = GetTickCount();
   do {
-    const DWORD sent = GetTickCount();
     DWORD_PTR result = 0;
-    const bool answered =
-        SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result) != 0;
-    ASSERT_TRUE(answered) << "no answer within 1 s after " << answers << " answers";
-    slowest = std::max(slowest, GetTickCount() - sent);
+    ASSERT_NE(SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result), 0)
+        << "no answer within 1 s after " << answers << " answers";
     ++answers;
     Sleep(50);
   } while (SendWithin(G(PackageList), LB_GETCOUNT, 0, 0) == 0 && GetTickCount() - start < 120000);
   const std::vector<std::wstring> one = {L"Paket 1"};
   ASSERT_EQ(SettledLines(G(PackageList), one), one);
   EXPECT_GE(answers, 3) << "the preview was too short to show anything";
-  EXPECT_LT(slowest, 1000u);
   EXPECT_EQ(Settled(CursorShown, before), before) << "the cursor comes back at the end";
 }
 
