@@ -54,6 +54,9 @@ void DispatchAppEvent(int code) {
     case EventSize:
       LayoutMainWindow();
       return;
+    case EventFilesDropped:
+      if (EventWindowNumber() == MainWindow) TakeDroppedSource();
+      return;
     case EventClose: {
       const int window = EventWindowNumber();
       for (const CloseRow& row : CloseRows) {

@@ -2,6 +2,8 @@
 
 // Handlers of the main window's events, each run to its end by the loop.
 void BrowseSourceFolder();
+// Of what was dropped on the main window, the first folder becomes the source.
+void TakeDroppedSource();
 void LayoutMainWindow();
 void PreviewPlan();
 void RunPackaging();

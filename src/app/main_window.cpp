@@ -21,6 +21,8 @@ int CreateMainWindow() {
   // have cut it already, so measure rather than assume 576 x 422).
   SetAppWindowBounds(MainWindow, AppWindowInnerWidth(MainWindow), AppWindowInnerHeight(MainWindow),
                      KeepValue, KeepValue);
+  // A folder dropped from the shell becomes the source.
+  AcceptDroppedFiles(MainWindow, true);
 
   // Creation order decides the tab order and the option groups: the size
   // option must follow the count option directly, before both spin fields.

@@ -1,6 +1,7 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "gui/busy.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
 #include "plan/assign.h"
@@ -22,6 +23,7 @@ void ShowOversizeNotice() {
 }  // namespace
 
 bool BuildPlan() {
+  const BusyCursor busy;
   // The caption of the contents frame keeps the size of the last selection.
   ClearItems(PackageList);
   ClearItems(ContentsList);

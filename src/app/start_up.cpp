@@ -4,8 +4,10 @@
 
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "gui/busy.h"
 #include "gui/layer.h"
 #include "plan/file_list.h"
+#include "plan/scan_folder.h"
 #include "run/thread_registry.h"
 
 void StartUp(HINSTANCE instance) {
@@ -20,5 +22,7 @@ void StartUp(HINSTANCE instance) {
   void* block = HeapAlloc(program.ProgramHeap ? program.ProgramHeap : GetProcessHeap(), 0,
                           sizeof(FileList));
   if (block) program.Files = new (block) FileList(program.ProgramHeap);
+  // A scan of a big tree runs on the main thread for seconds.
+  SetScanTick(SignalThreadAlive);
   CreateMainWindow();
 }

@@ -24,6 +24,9 @@ int AppWindowInnerHeight(int number);
 void SetAppWindowBounds(int number, int minWidth, int minHeight, int maxWidth, int maxHeight);
 std::wstring GetAppWindowTitle(int number);
 void SetAppWindowTitle(int number, const wchar_t* title);
+// Lets the user drop files and folders from the shell on the window; each
+// drop becomes an EventFilesDropped event with the dropped paths.
+void AcceptDroppedFiles(int number, bool accept);
 
 // Number of the layer window that holds hwnd (walking up through GetParent),
 // or -1 when hwnd belongs to no layer window.

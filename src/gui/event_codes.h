@@ -12,6 +12,7 @@ enum AppEventCode : int {
   EventMinimize = 13107,
   EventMaximize = 13108,
   EventRestore = 13109,
+  EventFilesDropped = 13200,  // files or folders dropped on a window that accepts them
 };
 
 // Subtypes of gadget events beyond the controls' own notification codes.

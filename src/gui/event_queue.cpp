@@ -3,6 +3,8 @@
 #include "gui/events.h"
 #include "gui/layer_internal.h"
 
+#include <utility>
+
 ThreadEventState& CurrentEventState() {
   thread_local ThreadEventState state;
   return state;
@@ -19,7 +21,12 @@ void QueueAppEvent(int code, int gadget, int window, int subtype) {
       return;
     }
   }
-  queue.push_back(AppEvent{code, gadget, window, subtype});
+  queue.push_back(AppEvent{code, gadget, window, subtype, {}});
+}
+
+void QueueDropEvent(int window, std::vector<std::wstring> paths) {
+  // Never merged: each drop carries its own paths.
+  CurrentEventState().queue.push_back(AppEvent{EventFilesDropped, 0, window, 0, std::move(paths)});
 }
 
 void SetPendingGadgetEvent(int gadget, int subtype) {
@@ -32,3 +39,4 @@ void SetPendingGadgetEvent(int gadget, int subtype) {
 int EventGadgetNumber() { return CurrentEventState().snapshot.gadget; }
 int EventWindowNumber() { return CurrentEventState().snapshot.window; }
 int EventSubtype() { return CurrentEventState().snapshot.subtype; }
+const std::vector<std::wstring>& EventDroppedPaths() { return CurrentEventState().droppedPaths; }

@@ -2,11 +2,14 @@
 #include <windows.h>
 
 #include <deque>
+#include <string>
+#include <vector>
 
 // Per-thread event state behind the event queue and the wait.
 
 struct AppEvent {
   int code, gadget, window, subtype;
+  std::vector<std::wstring> paths;  // of a drop
 };
 
 struct EventFields {
@@ -21,6 +24,7 @@ struct EventFields {
 struct ThreadEventState {
   EventFields current = {};
   EventFields snapshot = {};  // what the event accessors read
+  std::vector<std::wstring> droppedPaths;  // of the event last returned
   std::deque<AppEvent> queue;
 };
 

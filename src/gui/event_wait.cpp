@@ -2,6 +2,8 @@
 #include "gui/events.h"
 #include "gui/layer_internal.h"
 
+#include <utility>
+
 namespace {
 
 // Takes one message of this thread; sent messages of other threads are served
@@ -28,8 +30,9 @@ void Dispatch(MSG* msg) {
   DispatchMessageW(msg);
 }
 
-int Return(ThreadEventState& state, int code) {
+int Return(ThreadEventState& state, int code, std::vector<std::wstring> droppedPaths = {}) {
   state.snapshot = state.current;
+  state.droppedPaths = std::move(droppedPaths);
   return code;
 }
 
@@ -40,14 +43,14 @@ int WaitAppEvent(int timeoutMs) {
   state.current.subtype = -1;
   state.current.pending = 0;
   if (!state.queue.empty()) {
-    const AppEvent event = state.queue.front();
+    AppEvent event = std::move(state.queue.front());
     state.queue.pop_front();
     state.current.gadget = event.gadget;
     state.current.window = event.window;
     state.current.subtype = event.subtype;
     state.current.wParam = 0;
     state.current.lParam = 0;
-    return Return(state, event.code);
+    return Return(state, event.code, std::move(event.paths));
   }
   MSG msg;
   if (!FetchMessage(timeoutMs, &msg)) return 0;

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 
 // Per-thread event queue and the wait for events.
 
@@ -12,6 +14,9 @@ int PollAppEvent();
 int EventGadgetNumber();
 int EventWindowNumber();
 int EventSubtype();
+// Full paths of what was dropped with the event last returned, in the order
+// the drop gave them; empty for any other event.
+const std::vector<std::wstring>& EventDroppedPaths();
 
 // Appends to the calling thread's queue unless equal to the last unread event.
 void QueueAppEvent(int code, int gadget, int window, int subtype);

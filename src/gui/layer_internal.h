@@ -1,5 +1,9 @@
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 // Seams between the window part and the gadget part of the layer.
 
@@ -26,6 +30,14 @@ bool HandleGadgetParentMessage(int gadget, UINT message, WPARAM wParam, LPARAM l
 // Window part: sets the thread's pending event, returned by the running wait
 // once the current dispatch ends (used for WM_COMMAND gadget events).
 void SetPendingGadgetEvent(int gadget, int subtype);
+// Queues the drop of these paths on the window (WM_DROPFILES).
+void QueueDropEvent(int window, std::vector<std::wstring> paths);
+
+// The paths of a WM_DROPFILES drop; releases the drop handle.
+std::vector<std::wstring> TakeDroppedPaths(HDROP drop);
+// WM_SETCURSOR while the thread is busy (BusyCursor): true when the wait
+// cursor was set for the window.
+bool KeepBusyCursor(HWND window);
 
 // Keyboard focus: the per-window Tab and Shift+Tab table, the table for a
 // message about to be dispatched (none when the active window is no layer

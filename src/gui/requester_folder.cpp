@@ -13,7 +13,8 @@ namespace {
 using BrowseForFolderFn = PIDLIST_ABSOLUTE(WINAPI*)(LPBROWSEINFOW);
 using PathFromIdListFn = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, LPWSTR);
 
-// The shell is loaded only for the time a chooser is open.
+// The chooser's entries, looked up by name in the shell module, which stays
+// loaded while the object lives.
 class Shell32Module {
  public:
   Shell32Module() : module_(LoadLibraryW(L"SHELL32.DLL")) {}

@@ -104,6 +104,12 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_GETMINMAXINFO:
       ApplyBounds(window, reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
+    case WM_DROPFILES:
+      QueueDropEvent(window, TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));
+      return 0;
+    case WM_SETCURSOR:
+      if (KeepBusyCursor(hwnd)) return TRUE;
+      break;
     case WM_COMMAND:
       if (lParam) {
         OnControlCommand(wParam, lParam);

@@ -9,6 +9,8 @@
 
 namespace {
 
+ScanTick scanTick = nullptr;
+
 // Owns one search handle of FindFirstFileW.
 class FindHandle {
  public:
@@ -68,6 +70,7 @@ class TreeScan {
     if (path_.back() != L'\\') path_.push_back(L'\\');
     bool haveRecord = Open();
     while (!levels_.empty()) {
+      if (scanTick) scanTick();
       const Level& level = levels_.back();
       if (!haveRecord && !FindNextFileW(level.find.Get(), &record_)) {
         levels_.pop_back();  // closes the search
@@ -129,6 +132,8 @@ bool ScanFolder(const wchar_t* folder, FileList& list) {
   TreeScan scan(list);
   return scan.Run(folder);
 }
+
+void SetScanTick(ScanTick tick) { scanTick = tick; }
 
 int64_t FileSizeOf(const wchar_t* path) {
   const size_t length = std::wcslen(path);

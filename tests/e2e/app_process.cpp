@@ -20,9 +20,9 @@ void AppProcess::Terminate() {
   WaitForSingleObject(info_.hProcess, 5000);
 }
 
-bool AppProcess::Start(long long fileSizeLimit, DWORD timeoutMs) {
+bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, DWORD timeoutMs) {
   const std::wstring exe = ProgramFile();
-  std::wstring commandLine = L"\"" + exe + L"\"";
+  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   if (fileSizeLimit > 0) {
     // A shell on the Linux side sets the limit, in POSIX blocks of 512
     // bytes, and the program inherits it; a write past it fails as "file too

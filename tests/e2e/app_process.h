@@ -12,10 +12,12 @@ class AppProcess {
   AppProcess(const AppProcess&) = delete;
   AppProcess& operator=(const AppProcess&) = delete;
 
-  // Starts the program and waits until its main window is visible; false
-  // (with Problem() set) when either fails. With a file-size limit (bytes, a
-  // multiple of 512) every write of the program past that size fails.
-  bool Start(long long fileSizeLimit = 0, DWORD timeoutMs = 20000);
+  // Starts the program, with the arguments after its quoted path, and waits
+  // until its main window is visible; false (with Problem() set) when either
+  // fails. With a file-size limit (bytes, a multiple of 512) every write of
+  // the program past that size fails.
+  bool Start(const std::wstring& arguments = L"", long long fileSizeLimit = 0,
+             DWORD timeoutMs = 20000);
   DWORD Id() const { return info_.dwProcessId; }
   HANDLE Handle() const { return info_.hProcess; }
   HWND MainWindow() const { return main_; }

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-void E2eTest::SetUp() {
-  ASSERT_TRUE(app_.Start(fileSizeLimit_)) << app_.Problem();
+void E2eTest::StartApp(const std::wstring& arguments) {
+  ASSERT_TRUE(app_.Start(arguments, fileSizeLimit_)) << app_.Problem();
   ASSERT_TRUE(ForegroundOf(Main()));
 }
 

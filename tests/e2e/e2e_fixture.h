@@ -35,7 +35,9 @@ enum Gadget : int {
 // test did not end it itself).
 class E2eTest : public ::testing::Test {
  protected:
-  void SetUp() override;
+  void SetUp() override { StartApp(L""); }
+  // Starts the program with these arguments and brings it to the front.
+  void StartApp(const std::wstring& arguments);
   // Ends the program before the test's folders are removed.
   void TearDown() override { app_.Terminate(); }
 

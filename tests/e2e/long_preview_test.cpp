@@ -1,0 +1,57 @@
+// A preview that scans for seconds: the window shows that it works and does
+// not pass for hung.
+#include "e2e/e2e_fixture.h"
+
+namespace {
+
+class LongPreviewTest : public E2eTest {
+ protected:
+  void SetUp() override {}  // started with the big tree as its source
+};
+
+HCURSOR CursorShown() {
+  CURSORINFO info = {};
+  info.cbSize = sizeof info;
+  return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
+  // Thousands of folders, written by the test set-up (ctest fixture busy_tree).
+  const std::wstring tree = BUNDELOR_BUSY_TREE;
+  ASSERT_NE(GetFileAttributesW(tree.c_str()), INVALID_FILE_ATTRIBUTES)
+      << "no tree at " << std::string(tree.begin(), tree.end()) << ": run through ctest";
+  ASSERT_NO_FATAL_FAILURE(StartApp(L"\"" + tree + L"\""));
+
+  // The mouse rests on the button from before the click to after the preview.
+  const RECT button = ClientRectOnScreen(G(PreviewButton));
+  SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+  Sleep(100);
+  WaitIdle(Main());
+  const HCURSOR before = CursorShown();
+  // A click that does not wait for the program to be idle again.
+  PostMessageW(G(PreviewButton), BM_CLICK, 0, 0);
+  HCURSOR busy = before;
+  ASSERT_TRUE(WaitFor([&] { return (busy = CursorShown()) != before; }, 5000))
+      << "the cursor did not change";
+  // Windows shares system cursors between processes; Wine loads one copy per
+  // process, so there only the change can be seen.
+  if (before == LoadCursorW(nullptr, IDC_ARROW)) {
+    EXPECT_EQ(busy, LoadCursorW(nullptr, IDC_WAIT));
+  }
+
+  int answers = 0;
+  const DWORD start = GetTickCount();
+  do {
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &result), 0)
+        << "no answer within 1 s after " << answers << " answers";
+    ++answers;
+    Sleep(50);
+  } while (SendWithin(G(PackageList), LB_GETCOUNT, 0, 0) == 0 && GetTickCount() - start < 120000);
+  const std::vector<std::wstring> one = {L"Paket 1"};
+  ASSERT_EQ(SettledLines(G(PackageList), one), one);
+  EXPECT_GE(answers, 3) << "the preview was too short to show anything";
+  EXPECT_EQ(Settled(CursorShown, before), before) << "the cursor comes back at the end";
+}
+
+}  // namespace
