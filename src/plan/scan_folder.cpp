@@ -1,29 +1,36 @@
 #include "plan/scan_folder.h"
 
 #include <cwchar>
+#include <new>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "plan/long_path.h"
 
 namespace {
 
-// Owns one search handle of FindFirstFileW.
-class FindHandle {
+// Owns one handle and gives it back with Close.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class OwnedHandle {
  public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
+  ~OwnedHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
   }
-  FindHandle(FindHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  FindHandle& operator=(FindHandle&&) = delete;
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.handle_) {
+    other.handle_ = INVALID_HANDLE_VALUE;
+  }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(OwnedHandle&&) = delete;
   HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;
 };
+using FindHandle = OwnedHandle<FindClose>;
+using FileHandle = OwnedHandle<CloseHandle>;
 
 bool IsDotName(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
@@ -54,6 +61,47 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
   return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow);
 }
 
+// A folder as the file system knows it, whatever path (link, junction) leads
+// to it.
+struct FolderId {
+  DWORD volume;
+  uint64_t index;
+  bool operator==(const FolderId& other) const {
+    return volume == other.volume && index == other.index;
+  }
+};
+
+struct FolderIdHash {
+  size_t operator()(const FolderId& id) const {
+    return static_cast<size_t>(id.index * 0x9E3779B97F4A7C15ull ^ id.volume);
+  }
+};
+
+// Reads the identity of the folder at a platform path; false when it cannot
+// be opened, in which case it cannot be listed either.
+bool ReadFolderId(const wchar_t* platformPath, FolderId* id) {
+  // Backup semantics open folders; no data access is asked for, so even a
+  // folder in use elsewhere opens.
+  const FileHandle folder(CreateFileW(platformPath, FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (folder.Get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(folder.Get(), &info)) {
+    return false;
+  }
+  id->volume = info.dwVolumeSerialNumber;
+  id->index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
+}
+
+HANDLE StartSearch(const wchar_t* platformPattern, WIN32_FIND_DATAW* record) {
+  return FindFirstFileW(platformPattern, record);
+}
+
+bool ContinueSearch(HANDLE find, WIN32_FIND_DATAW* record) {
+  return FindNextFileW(find, record) != 0;
+}
+
 // Depth-first walk with one open search per folder level. Iterative, so a
 // deep tree cannot exhaust the stack, and one path buffer that grows and
 // shrinks with the walk, so a file costs no allocation besides its entry.
@@ -61,13 +109,18 @@ class TreeScan {
  public:
   explicit TreeScan(FileList& list) : list_(list) {}
 
-  bool Run(const wchar_t* folder) {
+  ScanResult Run(const wchar_t* folder) {
     path_.assign(folder);
     if (path_.back() != L'\\') path_.push_back(L'\\');
-    bool haveRecord = Open();
+    bool haveRecord = Enter();
     while (!levels_.empty()) {
       const Level& level = levels_.back();
-      if (!haveRecord && !FindNextFileW(level.find.Get(), &record_)) {
+      if (!haveRecord && !ContinueSearch(level.find.Get(), &record_)) {
+        // A listing cut short (a drive gone, a network fault) lost the rest.
+        if (GetLastError() != ERROR_NO_MORE_FILES) {
+          path_.resize(level.length);
+          Unread(&result_.unreadFolders);
+        }
         levels_.pop_back();  // closes the search
         continue;
       }
@@ -78,18 +131,22 @@ class TreeScan {
         path_.append(record_.cFileName);
         path_.push_back(L'\\');
         // A sub-folder's files go in right here, before this folder's next
-        // entries; one that cannot be opened simply adds nothing.
-        haveRecord = Open();
+        // entries.
+        haveRecord = Enter();
         continue;
       }
       path_.append(record_.cFileName);
       FileEntry* entry = list_.AddEntry(path_.c_str(), path_.size());
-      if (!entry) return false;
+      if (!entry) {
+        result_.complete = false;
+        break;
+      }
       // A fresh lookup, not the enumeration record: the record's size can lag
       // behind a file that is still being written.
       entry->Size = FileSizeOfPlatformPath(platform_.For(path_.c_str(), path_.size()), false);
+      if (entry->Size < 0) Unread(&result_.unreadFiles);
     }
-    return true;
+    return result_;
   }
 
  private:
@@ -99,15 +156,32 @@ class TreeScan {
   };
 
   // Starts the search in the folder path_ names (it ends with a backslash);
-  // on success record_ holds its first entry.
-  bool Open() {
+  // on success record_ holds its first entry. A folder entered before on
+  // another path adds nothing; one that cannot be listed is counted.
+  bool Enter() {
     const size_t length = path_.size();
+    FolderId id;
+    if (!ReadFolderId(platform_.For(path_.c_str(), length), &id)) {
+      Unread(&result_.unreadFolders);
+      return false;
+    }
+    if (!entered_.insert(id).second) return false;
     path_.append(L"*.*");
-    HANDLE find = FindFirstFileW(platform_.For(path_.c_str(), path_.size()), &record_);
+    HANDLE find = StartSearch(platform_.For(path_.c_str(), path_.size()), &record_);
+    const DWORD error = GetLastError();
     path_.resize(length);
-    if (find == INVALID_HANDLE_VALUE) return false;
+    if (find == INVALID_HANDLE_VALUE) {
+      if (error != ERROR_FILE_NOT_FOUND) Unread(&result_.unreadFolders);  // else simply empty
+      return false;
+    }
     levels_.push_back(Level{FindHandle(find), length});
     return true;
+  }
+
+  // Counts what path_ names as unread, and keeps its path among the first.
+  void Unread(uint32_t* count) {
+    ++*count;
+    if (result_.firstUnread.size() < kUnreadPathsKept) result_.firstUnread.push_back(path_);
   }
 
   FileList& list_;
@@ -115,16 +189,25 @@ class TreeScan {
   PlatformPathBuffer platform_;
   WIN32_FIND_DATAW record_{};
   std::vector<Level> levels_;
+  std::unordered_set<FolderId, FolderIdHash> entered_;
+  ScanResult result_;
 };
 
 }  // namespace
 
-bool ScanFolder(const wchar_t* folder, FileList& list) {
+ScanResult ScanFolder(const wchar_t* folder, FileList& list) {
   // An empty text names no folder (with a backslash added it would name the
   // root of the current drive).
-  if (!folder || !folder[0]) return true;
-  TreeScan scan(list);
-  return scan.Run(folder);
+  if (!folder || !folder[0]) return ScanResult();
+  try {
+    TreeScan scan(list);
+    return scan.Run(folder);
+  } catch (const std::bad_alloc&) {
+    // The walk's own bookkeeping ran out of memory: as partial as a full list.
+    ScanResult partial;
+    partial.complete = false;
+    return partial;
+  }
 }
 
 int64_t FileSizeOf(const wchar_t* path) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "plan/long_path.h"
+#include "plan/unread_notice.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -14,9 +15,11 @@ namespace {
 using Found = std::vector<std::pair<std::wstring, int64_t>>;
 
 // Scans folder into a fresh list: (path, size) in list order.
-Found Scan(const std::wstring& folder) {
+Found Scan(const std::wstring& folder, ScanResult* result = nullptr) {
   FileList list;
-  EXPECT_TRUE(ScanFolder(folder.c_str(), list));
+  const ScanResult scan = ScanFolder(folder.c_str(), list);
+  EXPECT_TRUE(scan.complete);
+  if (result) *result = scan;
   Found out;
   list.Rewind();
   while (FileEntry* e = list.Advance()) {
@@ -47,7 +50,9 @@ TEST(ScanFolder, FoldersWithoutFilesGiveNothing) {
   EXPECT_TRUE(Scan(dir.Path()).empty());
   dir.MakeFolder(L"x\\y\\z");
   dir.MakeFolder(L"w");
-  EXPECT_TRUE(Scan(dir.Path()).empty());
+  ScanResult result;
+  EXPECT_TRUE(Scan(dir.Path(), &result).empty());
+  EXPECT_EQ(result.unreadFolders, 0u) << "an empty folder is no unreadable one";
   dir.WriteFile(L"file.txt", "abc");
   EXPECT_TRUE(Scan(dir / L"missing").empty());
   EXPECT_TRUE(Scan(dir / L"file.txt").empty()) << "a file is no folder to scan";
@@ -81,6 +86,44 @@ TEST(ScanFolder, FileThatCannotBeLookedUpKeepsMinusOne) {
   const Found expected{{dir / L"x.", -1}, {dir / L"y.txt", 3}};
   EXPECT_EQ(Scan(dir.Path()), expected);
   DeleteFileW(odd.c_str());
+}
+
+TEST(ScanFolder, CountsWhatCouldNotBeReadAndKeepsTheFirstPaths) {
+  TempDir dir;
+  dir.WriteSizedFile(L"a.txt", 1);
+  std::vector<std::wstring> unread;
+  for (int i = 1; i <= 6; ++i) {
+    unread.push_back(dir.MakeUnlistableFolder(L"d" + std::to_wstring(i)) + L"\\");
+  }
+  const std::wstring odd = L"\\\\?\\" + dir.Path() + L"\\x.";  // found, but not by its plain path
+  HANDLE h = CreateFileW(odd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  CloseHandle(h);
+  ScanResult result;
+  EXPECT_EQ(Scan(dir.Path(), &result), (Found{{dir / L"a.txt", 1}, {dir / L"x.", -1}}));
+  EXPECT_EQ(result.unreadFolders, 6u);
+  EXPECT_EQ(result.unreadFiles, 1u);
+  unread.resize(kUnreadPathsKept);
+  EXPECT_EQ(result.firstUnread, unread);
+  DeleteFileW(odd.c_str());
+
+  // The source folder itself.
+  EXPECT_TRUE(Scan(dir / L"missing", &result).empty());
+  EXPECT_EQ(result.unreadFolders, 1u);
+  EXPECT_EQ(result.firstUnread, (std::vector<std::wstring>{dir / L"missing\\"}));
+
+  EXPECT_EQ(UnreadNotice(result),
+            L"1 Verzeichnis konnte nicht gelesen werden:\r\n" + dir / L"missing\\" +
+                L"\r\n\r\nDer Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.");
+  result.unreadFolders = 3;
+  result.unreadFiles = 1;
+  result.firstUnread = {L"C:\\a\\", L"C:\\b"};
+  EXPECT_EQ(UnreadNotice(result),
+            L"3 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\nC:\\a\\\r\nC:\\b\r\n"
+            L"... und 2 weitere\r\n\r\n"
+            L"Der Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.\r\n"
+            L"Nicht lesbare Dateien werden trotzdem eingeplant.");
+  EXPECT_EQ(UnreadNotice(ScanResult()), L"");
 }
 
 TEST(ScanFolder, FollowsPathsBeyondTheClassicLimit) {
