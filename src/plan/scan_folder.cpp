@@ -6,31 +6,29 @@
 #include <unordered_set>
 #include <vector>
 
+#include "plan/folder_identity.h"
 #include "plan/long_path.h"
 
 namespace {
 
-// Owns one handle and gives it back with Close.
-template <BOOL(WINAPI* Close)(HANDLE)>
-class OwnedHandle {
+// Owns one search handle of FindFirstFileW.
+class FindHandle {
  public:
-  explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-  ~OwnedHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
   }
-  OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.handle_) {
+  FindHandle(FindHandle&& other) noexcept : handle_(other.handle_) {
     other.handle_ = INVALID_HANDLE_VALUE;
   }
-  OwnedHandle(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(const OwnedHandle&) = delete;
-  OwnedHandle& operator=(OwnedHandle&&) = delete;
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  FindHandle& operator=(FindHandle&&) = delete;
   HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;
 };
-using FindHandle = OwnedHandle<FindClose>;
-using FileHandle = OwnedHandle<CloseHandle>;
 
 bool IsDotName(const wchar_t* name) {
   return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
@@ -59,39 +57,6 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
   FindClose(find);
   if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -2;
   return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow);
-}
-
-// A folder as the file system knows it, whatever path (link, junction) leads
-// to it.
-struct FolderId {
-  DWORD volume;
-  uint64_t index;
-  bool operator==(const FolderId& other) const {
-    return volume == other.volume && index == other.index;
-  }
-};
-
-struct FolderIdHash {
-  size_t operator()(const FolderId& id) const {
-    return static_cast<size_t>(id.index * 0x9E3779B97F4A7C15ull ^ id.volume);
-  }
-};
-
-// Reads the identity of the folder at a platform path; false when it cannot
-// be opened, in which case it cannot be listed either.
-bool ReadFolderId(const wchar_t* platformPath, FolderId* id) {
-  // Backup semantics open folders; no data access is asked for, so even a
-  // folder in use elsewhere opens.
-  const FileHandle folder(CreateFileW(platformPath, FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  BY_HANDLE_FILE_INFORMATION info;
-  if (folder.Get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(folder.Get(), &info)) {
-    return false;
-  }
-  id->volume = info.dwVolumeSerialNumber;
-  id->index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
-  return true;
 }
 
 HANDLE StartSearch(const wchar_t* platformPattern, WIN32_FIND_DATAW* record) {
@@ -153,6 +118,7 @@ class TreeScan {
   struct Level {
     FindHandle find;
     size_t length;  // of path_ with this folder's trailing backslash
+    DWORD volume;   // serial number of the volume it lies on
   };
 
   // Starts the search in the folder path_ names (it ends with a backslash);
@@ -160,8 +126,13 @@ class TreeScan {
   // another path adds nothing; one that cannot be listed is counted.
   bool Enter() {
     const size_t length = path_.size();
+    // Only a link, junction or mount point can lead to another volume; the
+    // source folder's volume is read too.
+    const bool sameVolume =
+        !levels_.empty() && !(record_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
     FolderId id;
-    if (!ReadFolderId(platform_.For(path_.c_str(), length), &id)) {
+    if (!ReadFolderId(platform_.For(path_.c_str(), length),
+                      sameVolume ? &levels_.back().volume : nullptr, &id)) {
       Unread(&result_.unreadFolders);
       return false;
     }
@@ -174,7 +145,7 @@ class TreeScan {
       if (error != ERROR_FILE_NOT_FOUND) Unread(&result_.unreadFolders);  // else simply empty
       return false;
     }
-    levels_.push_back(Level{FindHandle(find), length});
+    levels_.push_back(Level{FindHandle(find), length, id.volume});
     return true;
   }
 
