@@ -6,32 +6,13 @@
 #include <unordered_set>
 #include <vector>
 
-#include "plan/folder_identity.h"
+#include "plan/folder_listing.h"
 #include "plan/long_path.h"
 
 namespace {
 
-// Owns one search handle of FindFirstFileW.
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(FindHandle&& other) noexcept : handle_(other.handle_) {
-    other.handle_ = INVALID_HANDLE_VALUE;
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  FindHandle& operator=(FindHandle&&) = delete;
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-bool IsDotName(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+bool IsDotName(const wchar_t* name, size_t length) {
+  return name[0] == L'.' && (length == 1 || (length == 2 && name[1] == L'.'));
 }
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
@@ -59,15 +40,7 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
   return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow);
 }
 
-HANDLE StartSearch(const wchar_t* platformPattern, WIN32_FIND_DATAW* record) {
-  return FindFirstFileW(platformPattern, record);
-}
-
-bool ContinueSearch(HANDLE find, WIN32_FIND_DATAW* record) {
-  return FindNextFileW(find, record) != 0;
-}
-
-// Depth-first walk with one open search per folder level. Iterative, so a
+// Depth-first walk with one open listing per folder level. Iterative, so a
 // deep tree cannot exhaust the stack, and one path buffer that grows and
 // shrinks with the walk, so a file costs no allocation besides its entry.
 class TreeScan {
@@ -77,37 +50,38 @@ class TreeScan {
   ScanResult Run(const wchar_t* folder) {
     path_.assign(folder);
     if (path_.back() != L'\\') path_.push_back(L'\\');
-    bool haveRecord = Enter();
-    while (!levels_.empty()) {
-      const Level& level = levels_.back();
-      if (!haveRecord && !ContinueSearch(level.find.Get(), &record_)) {
+    Enter(nullptr);
+    while (depth_ > 0) {
+      Level& level = levels_[depth_ - 1];
+      path_.resize(level.length);
+      FolderListing& listing = level.listing;
+      if (!listing.Next()) {
         // A listing cut short (a drive gone, a network fault) lost the rest.
-        if (GetLastError() != ERROR_NO_MORE_FILES) {
-          path_.resize(level.length);
-          Unread(&result_.unreadFolders);
-        }
-        levels_.pop_back();  // closes the search
+        if (listing.Failed()) Unread(&result_.unreadFolders);
+        listing.Close();
+        --depth_;
         continue;
       }
-      haveRecord = false;
-      path_.resize(level.length);
-      if (record_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        if (IsDotName(record_.cFileName)) continue;
-        path_.append(record_.cFileName);
+      const DWORD attributes = listing.Attributes();
+      if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (IsDotName(listing.Name(), listing.NameLength())) continue;
+        path_.append(listing.Name(), listing.NameLength());
         path_.push_back(L'\\');
         // A sub-folder's files go in right here, before this folder's next
-        // entries.
-        haveRecord = Enter();
+        // entries. It lies on this folder's volume unless it is a link,
+        // junction or mount point, whose target is known only once opened.
+        const FolderId id{level.volume, listing.Index()};
+        Enter(attributes & FILE_ATTRIBUTE_REPARSE_POINT ? nullptr : &id);
         continue;
       }
-      path_.append(record_.cFileName);
+      path_.append(listing.Name(), listing.NameLength());
       FileEntry* entry = list_.AddEntry(path_.c_str(), path_.size());
       if (!entry) {
         result_.complete = false;
         break;
       }
-      // A fresh lookup, not the enumeration record: the record's size can lag
-      // behind a file that is still being written.
+      // A fresh lookup, not the listing: the listing's size can lag behind a
+      // file that is still being written.
       entry->Size = FileSizeOfPlatformPath(platform_.For(path_.c_str(), path_.size()), false);
       if (entry->Size < 0) Unread(&result_.unreadFiles);
     }
@@ -116,37 +90,38 @@ class TreeScan {
 
  private:
   struct Level {
-    FindHandle find;
-    size_t length;  // of path_ with this folder's trailing backslash
-    DWORD volume;   // serial number of the volume it lies on
+    FolderListing listing;
+    size_t length = 0;  // of path_ with this folder's trailing backslash
+    DWORD volume = 0;   // serial number of the volume it lies on
   };
 
-  // Starts the search in the folder path_ names (it ends with a backslash);
-  // on success record_ holds its first entry. A folder entered before on
-  // another path adds nothing; one that cannot be listed is counted.
-  bool Enter() {
-    const size_t length = path_.size();
-    // Only a link, junction or mount point can lead to another volume; the
-    // source folder's volume is read too.
-    const bool sameVolume =
-        !levels_.empty() && !(record_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
-    FolderId id;
-    if (!ReadFolderId(platform_.For(path_.c_str(), length),
-                      sameVolume ? &levels_.back().volume : nullptr, &id)) {
+  // Opens the folder path_ names (it ends with a backslash) as the next
+  // level. A folder entered before on another path adds nothing; one that
+  // cannot be listed is counted. known: its identity, when the parent's
+  // listing tells it.
+  void Enter(const FolderId* known) {
+    // A file system without file indexes gives 0: such folders are told
+    // apart by nothing, and each is entered.
+    if (known && known->index != 0 && entered_.count(*known)) return;
+    if (depth_ == levels_.size()) levels_.emplace_back();  // kept for reuse
+    Level& level = levels_[depth_];
+    if (!level.listing.Open(platform_.For(path_.c_str(), path_.size()))) {
       Unread(&result_.unreadFolders);
-      return false;
+      return;
     }
-    if (!entered_.insert(id).second) return false;
-    path_.append(L"*.*");
-    HANDLE find = StartSearch(platform_.For(path_.c_str(), path_.size()), &record_);
-    const DWORD error = GetLastError();
-    path_.resize(length);
-    if (find == INVALID_HANDLE_VALUE) {
-      if (error != ERROR_FILE_NOT_FOUND) Unread(&result_.unreadFolders);  // else simply empty
-      return false;
+    FolderId id{0, 0};
+    if (known && known->index != 0) {
+      id = *known;
+    } else if (!level.listing.ReadId(&id)) {
+      id.index = 0;
     }
-    levels_.push_back(Level{FindHandle(find), length, id.volume});
-    return true;
+    if (id.index != 0 && !entered_.insert(id).second) {
+      level.listing.Close();
+      return;
+    }
+    level.length = path_.size();
+    level.volume = id.volume;
+    ++depth_;
   }
 
   // Counts what path_ names as unread, and keeps its path among the first.
@@ -158,8 +133,8 @@ class TreeScan {
   FileList& list_;
   std::wstring path_;  // plain form, as it goes into the entries
   PlatformPathBuffer platform_;
-  WIN32_FIND_DATAW record_{};
-  std::vector<Level> levels_;
+  std::vector<Level> levels_;  // the first depth_ are open
+  size_t depth_ = 0;
   std::unordered_set<FolderId, FolderIdHash> entered_;
   ScanResult result_;
 };
