@@ -23,37 +23,24 @@ DWORD WINAPI RecordingMsgWait(DWORD count, const HANDLE* handles, BOOL all, DWOR
   return realMsgWait(count, handles, all, ms, mask);
 }
 
-// This program's import slot of a function of a system library, where the
-// calls of the linked-in layer go through.
-void** ImportSlot(const char* library, const char* function) {
+// Puts value into this program's import slot that holds function (the slot
+// that the linked-in layer calls through); returns what it held, or null.
+void* SwapImport(void* function, void* value) {
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
   const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-  auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(
-      base + nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
-  for (; import->Name; ++import) {
-    if (lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), library) != 0) continue;
-    auto* name = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
-    auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
-    for (; name->u1.AddressOfData; ++name, ++slot) {
-      if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
-      const auto* byName =
-          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
-      if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), function) == 0) {
-        return reinterpret_cast<void**>(&slot->u1.Function);
-      }
+  const DWORD table = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); d->Name; ++d) {
+    for (auto* slot = reinterpret_cast<void**>(base + d->FirstThunk); *slot; ++slot) {
+      if (*slot != function) continue;
+      DWORD was = 0;
+      VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
+      *slot = value;
+      VirtualProtect(slot, sizeof *slot, was, &was);
+      return function;
     }
   }
   return nullptr;
-}
-
-void* SwapSlot(void** slot, void* value) {
-  DWORD was = 0;
-  VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
-  void* const old = *slot;
-  *slot = value;
-  VirtualProtect(slot, sizeof *slot, was, &was);
-  return old;
 }
 
 TEST_F(EventTest, WaitTimesOutAndKeepsTheLastEventsNumbers) {
@@ -75,13 +62,13 @@ TEST_F(EventTest, WaitTimesOutAndKeepsTheLastEventsNumbers) {
 }
 
 TEST_F(EventTest, TheWaitWakesForEveryPostedMessage) {
-  void** const slot = ImportSlot("user32.dll", "MsgWaitForMultipleObjects");
-  ASSERT_NE(slot, nullptr);
-  realMsgWait =
-      reinterpret_cast<MsgWaitFn>(SwapSlot(slot, reinterpret_cast<void*>(RecordingMsgWait)));
+  realMsgWait = reinterpret_cast<MsgWaitFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "MsgWaitForMultipleObjects")));
+  auto* const recorder = reinterpret_cast<void*>(RecordingMsgWait);
+  ASSERT_NE(SwapImport(reinterpret_cast<void*>(realMsgWait), recorder), nullptr);
   DrainEvents();
   for (int i = 0; i < 20 && !wakeMaskSeen; ++i) WaitAppEvent(10);
-  SwapSlot(slot, reinterpret_cast<void*>(realMsgWait));
+  SwapImport(recorder, reinterpret_cast<void*>(realMsgWait));
   // QS_ALLPOSTMESSAGE also wakes for a posted message an earlier peek saw.
   EXPECT_EQ(wakeMaskSeen, 0x1FFu);
 }
