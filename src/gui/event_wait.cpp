@@ -7,8 +7,8 @@ namespace {
 // 0x1FF: keys, mouse, posted, timer, paint, sent and hot-key messages, and
 // QS_ALLPOSTMESSAGE, which also wakes for a posted message that an earlier
 // peek saw but did not take. Spelt out because QS_ALLINPUT differs with the
-// headers' Windows version (raw input; touch and pointer bits that older
-// systems refuse).
+// headers' Windows version (raw input; touch and pointer bits that Windows 7
+// does not know).
 constexpr DWORD kWakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
                             QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
 static_assert(kWakeMask == 0x1FF, "the wait's wake mask");
