@@ -9,6 +9,7 @@ void PreviewPlan();
 void RunPackaging();
 void ShowSelectedPackage();
 // Builds the plan from the main window's settings; false when it stopped at
-// the message about a missing source folder.
+// the message about a missing source folder or ran out of memory (then no
+// plan is left).
 bool BuildPlan();
 [[noreturn]] void ShutDown();

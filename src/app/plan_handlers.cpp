@@ -9,10 +9,12 @@
 #include "plan/scan_folder.h"
 #include "plan/size_caption.h"
 #include "plan/size_units.h"
+#include "plan/unread_notice.h"
 #include "run/progress_window.h"
 
 namespace {
 constexpr unsigned MessageInformation = 64;
+constexpr unsigned MessageWarning = 48;
 
 void ShowOversizeNotice() {
   RequestMessage(L"Bundelor",
@@ -35,7 +37,16 @@ bool BuildPlan() {
     RequestMessage(L"Bundelor", L"Geben Sie erst ein Quell-Verzeichnis an.", MessageInformation);
     return false;
   }
-  ScanFolder(source.c_str(), list);
+  const ScanResult scan = ScanFolder(source.c_str(), list);
+  if (!scan.complete) {
+    // Part of the files would look like all of them: no plan at all instead.
+    list.ClearEntries();
+    RequestMessage(L"Bundelor",
+                   L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
+                   L"Der Vorgang wird abgebrochen.",
+                   MessageWarning);
+    return false;
+  }
 
   if (ReadState(ByCountOption) != 0) AssignByCount(list, ReadState(PackageCountSpin));
   if (ReadState(BySizeOption) != 0) {
@@ -44,6 +55,10 @@ bool BuildPlan() {
     AssignBySize(list, Program().SizeLimit, ShowOversizeNotice);
   }
   FillPackageList(PackageList, list);
+  // Said before a run goes on, so that its completion is not read as
+  // covering what was never seen.
+  const std::wstring notice = UnreadNotice(scan);
+  if (!notice.empty()) RequestMessage(L"Bundelor", notice.c_str(), MessageWarning);
   return true;
 }
 

@@ -6,6 +6,15 @@
 
 namespace {
 
+// 0x1FF: keys, mouse, posted, timer, paint, sent and hot-key messages, and
+// QS_ALLPOSTMESSAGE, which also wakes for a posted message that an earlier
+// peek saw but did not take. Spelt out because QS_ALLINPUT differs with the
+// headers' Windows version (raw input; touch and pointer bits that Windows 7
+// does not know).
+constexpr DWORD kWakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
+                            QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
+static_assert(kWakeMask == 0x1FF, "the wait's wake mask");
+
 // Takes one message of this thread; sent messages of other threads are served
 // on the way. False when none arrived in time.
 bool FetchMessage(int timeoutMs, MSG* msg) {
@@ -13,7 +22,7 @@ bool FetchMessage(int timeoutMs, MSG* msg) {
   if (PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return true;
   if (timeoutMs == 0) return false;
   const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeoutMs),
-                                               QS_ALLINPUT);
+                                               kWakeMask);
   if (woke == WAIT_TIMEOUT) return false;
   return PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD) != 0;
 }

@@ -70,14 +70,23 @@ int CALLBACK SelectStartFolder(HWND dialog, UINT message, LPARAM, LPARAM data) {
   return 0;
 }
 
+// The chosen item's file-system path, of any length; "" when it has none.
+std::wstring ChosenPath(const Shell32Module& shell, PCIDLIST_ABSOLUTE item) {
+  const auto sizedLookup = shell.Find<ItemPathLookup>("SHGetPathFromIDListEx");
+  if (sizedLookup) return ItemPath(sizedLookup, item);
+  // Systems without the sized form offer no more than MAX_PATH.
+  const auto pathFromIdList = shell.Find<PathFromIdListFn>("SHGetPathFromIDListW");
+  wchar_t path[MAX_PATH] = {};
+  return pathFromIdList && pathFromIdList(item, path) ? path : L"";
+}
+
 }  // namespace
 
 std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath) {
   const ComApartment com;
   const Shell32Module shell;
   const auto browse = shell.Find<BrowseForFolderFn>("SHBrowseForFolderW");
-  const auto pathFromIdList = shell.Find<PathFromIdListFn>("SHGetPathFromIDListW");
-  if (!browse || !pathFromIdList) return std::wstring();
+  if (!browse) return std::wstring();
 
   const std::wstring start = FolderStartPath(startPath);
   BROWSEINFOW info = {};
@@ -92,7 +101,5 @@ std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath) {
   EnableThreadWindows();
   if (!chosen.Get()) return std::wstring();
 
-  wchar_t path[MAX_PATH] = {};
-  if (!pathFromIdList(chosen.Get(), path)) return std::wstring();
-  return FolderResultPath(path);
+  return FolderResultPath(ChosenPath(shell, chosen.Get()).c_str());
 }

@@ -4,7 +4,9 @@
 
 namespace {
 constexpr size_t kMaxStartPath = 259;  // MAX_PATH units with the terminator
-}
+// The longest path the file-system calls take, in UTF-16 units.
+constexpr DWORD kLongestPath = 32768;
+}  // namespace
 
 std::wstring FolderStartPath(const wchar_t* startPath) {
   std::wstring path = startPath ? startPath : L"";
@@ -19,4 +21,14 @@ std::wstring FolderResultPath(const wchar_t* shellPath) {
   std::wstring path = shellPath;
   if (path.back() != L'\\') path += L'\\';
   return path;
+}
+
+std::wstring ItemPath(ItemPathLookup lookup, PCIDLIST_ABSOLUTE item) {
+  // Failing says "too small" and "no path" alike: the second try leaves only
+  // the second meaning.
+  for (const DWORD room : {static_cast<DWORD>(MAX_PATH), kLongestPath}) {
+    std::wstring path(room, L'\0');
+    if (lookup(item, &path[0], room, GPFIDL_DEFAULT)) return path.c_str();
+  }
+  return std::wstring();
 }

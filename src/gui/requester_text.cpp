@@ -63,7 +63,9 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return;
+    // Left registered by a requester whose window outlived it, the class is
+    // still this one; refusing it would answer every later request with "".
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
   }
   ++classUsers;
   ready_ = true;

@@ -118,8 +118,9 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       }
       return 0;
     case WM_NOTIFY:
-      if (ForwardToGadget(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, message, wParam, lParam,
-                          &result)) {
+      // Any process can send it; only a header from a control is read.
+      if (lParam && ForwardToGadget(reinterpret_cast<NMHDR*>(lParam)->hwndFrom, message, wParam,
+                                    lParam, &result)) {
         return result;
       }
       break;

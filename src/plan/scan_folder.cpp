@@ -1,9 +1,12 @@
 #include "plan/scan_folder.h"
 
 #include <cwchar>
+#include <new>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
+#include "plan/folder_listing.h"
 #include "plan/fs_redirection.h"
 #include "plan/long_path.h"
 
@@ -11,25 +14,8 @@ namespace {
 
 ScanTick scanTick = nullptr;
 
-// Owns one search handle of FindFirstFileW.
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(FindHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  FindHandle& operator=(FindHandle&&) = delete;
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-bool IsDotName(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+bool IsDotName(const wchar_t* name, size_t length) {
+  return name[0] == L'.' && (length == 1 || (length == 2 && name[1] == L'.'));
 }
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
@@ -58,79 +44,126 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
   return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow);
 }
 
-// Depth-first walk with one open search per folder level. Iterative, so a
+// Depth-first walk with one open listing per folder level. Iterative, so a
 // deep tree cannot exhaust the stack, and one path buffer that grows and
 // shrinks with the walk, so a file costs no allocation besides its entry.
 class TreeScan {
  public:
   explicit TreeScan(FileList& list) : list_(list) {}
 
-  bool Run(const wchar_t* folder) {
+  ScanResult Run(const wchar_t* folder) {
     path_.assign(folder);
     if (path_.back() != L'\\') path_.push_back(L'\\');
-    bool haveRecord = Open();
-    while (!levels_.empty()) {
+    Enter(nullptr);
+    while (depth_ > 0) {
       if (scanTick) scanTick();
-      const Level& level = levels_.back();
-      if (!haveRecord && !FindNextFileW(level.find.Get(), &record_)) {
-        levels_.pop_back();  // closes the search
+      Level& level = levels_[depth_ - 1];
+      path_.resize(level.length);
+      FolderListing& listing = level.listing;
+      if (!listing.Next()) {
+        // A listing cut short (a drive gone, a network fault) lost the rest.
+        if (listing.Failed()) Unread(&result_.unreadFolders);
+        listing.Close();
+        --depth_;
         continue;
       }
-      haveRecord = false;
-      path_.resize(level.length);
-      if (record_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        if (IsDotName(record_.cFileName)) continue;
-        path_.append(record_.cFileName);
+      const DWORD attributes = listing.Attributes();
+      if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (IsDotName(listing.Name(), listing.NameLength())) continue;
+        path_.append(listing.Name(), listing.NameLength());
         path_.push_back(L'\\');
         // A sub-folder's files go in right here, before this folder's next
-        // entries; one that cannot be opened simply adds nothing.
-        haveRecord = Open();
+        // entries. It lies on this folder's volume unless it is a link,
+        // junction or mount point, whose target is known only once opened.
+        const FolderId id{level.volume, listing.Index()};
+        Enter(attributes & FILE_ATTRIBUTE_REPARSE_POINT ? nullptr : &id);
         continue;
       }
-      path_.append(record_.cFileName);
+      path_.append(listing.Name(), listing.NameLength());
       FileEntry* entry = list_.AddEntry(path_.c_str(), path_.size());
-      if (!entry) return false;
-      // A fresh lookup, not the enumeration record: the record's size can lag
-      // behind a file that is still being written.
+      if (!entry) {
+        result_.complete = false;
+        break;
+      }
+      // A fresh lookup, not the listing: the listing's size can lag behind a
+      // file that is still being written.
       entry->Size = FileSizeOfPlatformPath(platform_.For(path_.c_str(), path_.size()), false);
+      if (entry->Size < 0) Unread(&result_.unreadFiles);
     }
-    return true;
+    return result_;
   }
 
  private:
   struct Level {
-    FindHandle find;
-    size_t length;  // of path_ with this folder's trailing backslash
+    FolderListing listing;
+    size_t length = 0;  // of path_ with this folder's trailing backslash
+    DWORD volume = 0;   // serial number of the volume it lies on
   };
 
-  // Starts the search in the folder path_ names (it ends with a backslash);
-  // on success record_ holds its first entry.
-  bool Open() {
-    const FsRedirectionOff native;  // FindNextFileW then reads the handle, no path
-    const size_t length = path_.size();
-    path_.append(L"*.*");
-    HANDLE find = FindFirstFileW(platform_.For(path_.c_str(), path_.size()), &record_);
-    path_.resize(length);
-    if (find == INVALID_HANDLE_VALUE) return false;
-    levels_.push_back(Level{FindHandle(find), length});
-    return true;
+  // Opens the folder path_ names (it ends with a backslash) as the next
+  // level. A folder entered before on another path adds nothing; one that
+  // cannot be listed is counted. known: its identity, when the parent's
+  // listing tells it.
+  void Enter(const FolderId* known) {
+    // A file system without file indexes gives 0: such folders are told
+    // apart by nothing, and each is entered.
+    if (known && known->index != 0 && entered_.count(*known)) return;
+    if (depth_ == levels_.size()) levels_.emplace_back();  // kept for reuse
+    Level& level = levels_[depth_];
+    bool opened;
+    {
+      const FsRedirectionOff native;  // the listing then reads the handle, no path
+      opened = level.listing.Open(platform_.For(path_.c_str(), path_.size()));
+    }
+    if (!opened) {
+      Unread(&result_.unreadFolders);
+      return;
+    }
+    FolderId id{0, 0};
+    if (known && known->index != 0) {
+      id = *known;
+    } else if (!level.listing.ReadId(&id)) {
+      id.index = 0;
+    }
+    if (id.index != 0 && !entered_.insert(id).second) {
+      level.listing.Close();
+      return;
+    }
+    level.length = path_.size();
+    level.volume = id.volume;
+    ++depth_;
+  }
+
+  // Counts what path_ names as unread, and keeps its path among the first.
+  void Unread(uint32_t* count) {
+    ++*count;
+    if (result_.firstUnread.size() < kUnreadPathsKept) result_.firstUnread.push_back(path_);
   }
 
   FileList& list_;
   std::wstring path_;  // plain form, as it goes into the entries
   PlatformPathBuffer platform_;
-  WIN32_FIND_DATAW record_{};
-  std::vector<Level> levels_;
+  std::vector<Level> levels_;  // the first depth_ are open
+  size_t depth_ = 0;
+  std::unordered_set<FolderId, FolderIdHash> entered_;
+  ScanResult result_;
 };
 
 }  // namespace
 
-bool ScanFolder(const wchar_t* folder, FileList& list) {
+ScanResult ScanFolder(const wchar_t* folder, FileList& list) {
   // An empty text names no folder (with a backslash added it would name the
   // root of the current drive).
-  if (!folder || !folder[0]) return true;
-  TreeScan scan(list);
-  return scan.Run(folder);
+  if (!folder || !folder[0]) return ScanResult();
+  try {
+    TreeScan scan(list);
+    return scan.Run(folder);
+  } catch (const std::bad_alloc&) {
+    // The walk's own bookkeeping ran out of memory: as partial as a full list.
+    ScanResult partial;
+    partial.complete = false;
+    return partial;
+  }
 }
 
 void SetScanTick(ScanTick tick) { scanTick = tick; }

@@ -19,8 +19,8 @@ std::wstring FormatMiB(int64_t bytes) {
     cents = 0;
   }
   std::wstring text;
-  // A negative amount that rounds to zero shows as 0.00, not -0.00.
-  if (negative && (whole != 0 || cents != 0)) text.push_back(L'-');
+  // Every negative amount keeps its sign, also one that rounds to -0.00.
+  if (negative) text.push_back(L'-');
   text += std::to_wstring(whole);
   text.push_back(L'.');
   text.push_back(static_cast<wchar_t>(L'0' + cents / 10));

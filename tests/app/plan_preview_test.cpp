@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "support/program_env.h"
+#include "app/program_state.h"
 #include "gui/gadgets.h"
+#include "plan/file_list.h"
+#include "run/run_state.h"
+#include "support/dialog_driver.h"
+#include "support/program_env.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -149,6 +153,31 @@ TEST_F(PlanTest, SettingsTakeEffectOnlyWithThePreviewButton) {
   ClickGadget(CopyOption);
   Preview();
   EXPECT_EQ(ListLines(PackageList).size(), 4u);
+}
+
+TEST_F(PlanTest, OutOfMemoryLeavesNoPlanToRun) {
+  // About 130 KiB of entries; the heap holds 64 KiB at most (Wine rounds up to that).
+  for (int i = 0; i < 400; ++i) dir_.WriteFile(std::wstring(100, L'n') + std::to_wstring(i), "x");
+  SetSource(Source());
+  const HANDLE heap = HeapCreate(0, 0, 16384);
+  {
+    FileList small(heap);
+    FileList* const full = Program().Files;
+    Program().Files = &small;
+    for (const int button : {PreviewButton, RunButton}) {
+      std::wstring seen;
+      DialogAnswerer answers(MessageBoxMatch(L"Bundelor"), AnswerOk(&seen));
+      ClickGadget(button);
+      EXPECT_TRUE(answers.Answered()) << answers.Report();
+      EXPECT_EQ(seen, L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
+                      L"Der Vorgang wird abgebrochen.");
+      EXPECT_EQ(small.EntryCount(), 0);
+      EXPECT_TRUE(ListLines(PackageList).empty());
+      EXPECT_FALSE(RunInProgress());
+    }
+    Program().Files = full;
+  }
+  HeapDestroy(heap);
 }
 
 }  // namespace

@@ -14,6 +14,35 @@ namespace {
 
 using EventTest = GadgetTest;
 
+using MsgWaitFn = DWORD(WINAPI*)(DWORD, const HANDLE*, BOOL, DWORD, DWORD);
+MsgWaitFn realMsgWait = nullptr;
+DWORD wakeMaskSeen = 0;
+
+DWORD WINAPI RecordingMsgWait(DWORD count, const HANDLE* handles, BOOL all, DWORD ms, DWORD mask) {
+  wakeMaskSeen = mask;
+  return realMsgWait(count, handles, all, ms, mask);
+}
+
+// Puts value into this program's import slot that holds function (the slot
+// that the linked-in layer calls through); returns what it held, or null.
+void* SwapImport(void* function, void* value) {
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const DWORD table = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); d->Name; ++d) {
+    for (auto* slot = reinterpret_cast<void**>(base + d->FirstThunk); *slot; ++slot) {
+      if (*slot != function) continue;
+      DWORD was = 0;
+      VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
+      *slot = value;
+      VirtualProtect(slot, sizeof *slot, was, &was);
+      return function;
+    }
+  }
+  return nullptr;
+}
+
 TEST_F(EventTest, WaitTimesOutAndKeepsTheLastEventsNumbers) {
   CollectEvents(100);  // let the window settle: a wake-up without a message ends a wait early
   QueueAppEvent(EventGadget, 7, 3, 5);
@@ -30,6 +59,23 @@ TEST_F(EventTest, WaitTimesOutAndKeepsTheLastEventsNumbers) {
     EXPECT_EQ(EventWindowNumber(), 3);
     EXPECT_EQ(EventSubtype(), 5);
   }
+}
+
+TEST_F(EventTest, TheWaitWakesForEveryPostedMessage) {
+  realMsgWait = reinterpret_cast<MsgWaitFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "MsgWaitForMultipleObjects")));
+  auto* const recorder = reinterpret_cast<void*>(RecordingMsgWait);
+  ASSERT_NE(SwapImport(reinterpret_cast<void*>(realMsgWait), recorder), nullptr);
+  DrainEvents();
+  for (int i = 0; i < 20 && !wakeMaskSeen; ++i) WaitAppEvent(10);
+  SwapImport(recorder, reinterpret_cast<void*>(realMsgWait));
+  // QS_ALLPOSTMESSAGE also wakes for a posted message an earlier peek saw.
+  EXPECT_EQ(wakeMaskSeen, 0x1FFu);
+}
+
+TEST_F(EventTest, NotifyWithoutAHeaderIsIgnored) {
+  // Any process can send it so; there is no header to read.
+  EXPECT_EQ(SendMessageW(window_, WM_NOTIFY, 0, 0), 0);
 }
 
 TEST_F(EventTest, AnEventEqualToTheLastUnreadOneIsDropped) {

@@ -36,6 +36,23 @@ TEST(FolderPaths, StartAndResultRules) {
   EXPECT_EQ(FolderStartPath(std::wstring(300, L'a').c_str()).size(), 259u);
 }
 
+// Stand-ins for the shell's sized lookup that fail, as it does, when the room
+// is too small: Wine's shell cuts every path at MAX_PATH, so only a stand-in
+// can give a longer one.
+const std::wstring kLongPath = L"C:\\" + std::wstring(300, L'x');
+BOOL WINAPI LongPathLookup(PCIDLIST_ABSOLUTE, PWSTR out, DWORD room, GPFIDL_FLAGS) {
+  if (room <= kLongPath.size()) return FALSE;
+  kLongPath.copy(out, kLongPath.size());
+  out[kLongPath.size()] = L'\0';
+  return TRUE;
+}
+BOOL WINAPI NoPathLookup(PCIDLIST_ABSOLUTE, PWSTR, DWORD, GPFIDL_FLAGS) { return FALSE; }
+
+TEST(FolderPaths, AnItemPathLongerThanMaxPathIsRead) {
+  EXPECT_EQ(ItemPath(LongPathLookup, nullptr), kLongPath);
+  EXPECT_EQ(ItemPath(NoPathLookup, nullptr), L"");
+}
+
 TEST(RequestFolder, ReturnsTheChosenFolderWithOneTrailingBackslash) {
   TempDir temp;
   temp.MakeFolder(L"Ziel");

@@ -153,6 +153,25 @@ TEST(RequestText, TwoThreadsKeepTheirOwnAnswers) {
   EXPECT_FALSE(ClassRegistered());
 }
 
+TEST(RequestText, WorksWithItsClassLeftRegistered) {
+  // The class as a requester registers it, then left behind, as by a
+  // requester whose window outlived it.
+  WNDCLASSEXW leftOver = {};
+  leftOver.cbSize = sizeof leftOver;
+  DialogAnswerer first(TextRequesterMatch(kCaption), [&](HWND requester) {
+    GetClassInfoExW(GetModuleHandleW(nullptr), L"InputRequester", &leftOver);
+    PressEnter(requester);
+  });
+  RequestText(kCaption, kPrompt, L"a");
+  ASSERT_TRUE(first.Answered()) << first.Report();
+  leftOver.lpszClassName = L"InputRequester";
+  ASSERT_NE(RegisterClassExW(&leftOver), 0);
+  DialogAnswerer second(TextRequesterMatch(kCaption), AnswerEnter());
+  EXPECT_EQ(RequestText(kCaption, kPrompt, L"Paket #"), L"Paket #");
+  EXPECT_TRUE(second.Answered()) << second.Report();
+  EXPECT_FALSE(ClassRegistered());
+}
+
 TEST(RequestText, QuitMessageEndsItAndIsPassedOn) {
   const DWORD thread = GetCurrentThreadId();
   DialogAnswerer answers(TextRequesterMatch(kCaption),

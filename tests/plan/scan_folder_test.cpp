@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plan/long_path.h"
+#include "plan/unread_notice.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
@@ -16,9 +17,11 @@ namespace {
 using Found = std::vector<std::pair<std::wstring, int64_t>>;
 
 // Scans folder into a fresh list: (path, size) in list order.
-Found Scan(const std::wstring& folder) {
+Found Scan(const std::wstring& folder, ScanResult* result = nullptr) {
   FileList list;
-  EXPECT_TRUE(ScanFolder(folder.c_str(), list));
+  const ScanResult scan = ScanFolder(folder.c_str(), list);
+  EXPECT_TRUE(scan.complete);
+  if (result) *result = scan;
   Found out;
   list.Rewind();
   while (FileEntry* e = list.Advance()) {
@@ -49,7 +52,9 @@ TEST(ScanFolder, FoldersWithoutFilesGiveNothing) {
   EXPECT_TRUE(Scan(dir.Path()).empty());
   dir.MakeFolder(L"x\\y\\z");
   dir.MakeFolder(L"w");
-  EXPECT_TRUE(Scan(dir.Path()).empty());
+  ScanResult result;
+  EXPECT_TRUE(Scan(dir.Path(), &result).empty());
+  EXPECT_EQ(result.unreadFolders, 0u) << "an empty folder is no unreadable one";
   dir.WriteFile(L"file.txt", "abc");
   EXPECT_TRUE(Scan(dir / L"missing").empty());
   EXPECT_TRUE(Scan(dir / L"file.txt").empty()) << "a file is no folder to scan";
@@ -81,8 +86,34 @@ TEST(ScanFolder, FileThatCannotBeLookedUpKeepsMinusOne) {
   CloseHandle(h);
   dir.WriteSizedFile(L"y.txt", 3);
   const Found expected{{dir / L"x.", -1}, {dir / L"y.txt", 3}};
-  EXPECT_EQ(Scan(dir.Path()), expected);
+  ScanResult result;
+  EXPECT_EQ(Scan(dir.Path(), &result), expected);
+  EXPECT_EQ(result.unreadFiles, 1u);
+  EXPECT_EQ(result.firstUnread, (std::vector<std::wstring>{dir / L"x."}));
   DeleteFileW(odd.c_str());
+}
+
+TEST(ScanFolder, CountsFoldersThatCannotBeListedAndKeepsTheFirstPaths) {
+  TempDir dir;
+  dir.WriteSizedFile(L"a.txt", 1);
+  std::vector<std::wstring> unread;
+  for (int i = 1; i <= 6; ++i) {
+    unread.push_back(dir.MakeUnlistableFolder(L"d" + std::to_wstring(i)) + L"\\");
+  }
+  ScanResult result;
+  EXPECT_EQ(Scan(dir.Path(), &result), (Found{{dir / L"a.txt", 1}}));
+  EXPECT_EQ(result.unreadFolders, 6u);
+  unread.resize(kUnreadPathsKept);
+  EXPECT_EQ(result.firstUnread, unread);
+
+  result.unreadFiles = 1;
+  result.firstUnread.resize(2);
+  EXPECT_EQ(UnreadNotice(result),
+            L"6 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\n" + unread[0] +
+                L"\r\n" + unread[1] + L"\r\n... und 5 weitere\r\n\r\n"
+                L"Der Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.\r\n"
+                L"Nicht lesbare Dateien werden trotzdem eingeplant.");
+  EXPECT_EQ(UnreadNotice(ScanResult()), L"");
 }
 
 TEST(ScanFolder, FollowsPathsBeyondTheClassicLimit) {

@@ -48,7 +48,7 @@ TEST(FormatMiB, TwoDecimalsWithFullStop) {
       {5232394, L"4.99"},  // 4.99007...
       {-2097152, L"-2.00"},
       {-1572864, L"-1.50"},
-      {-1, L"0.00"},       // rounds to zero: no minus sign
+      {-1, L"-0.00"},      // rounds to zero and keeps its sign, as printf does
       {INT64_MIN, L"-8796093022208.00"},
       {INT64_MAX, L"8796093022208.00"},
   };

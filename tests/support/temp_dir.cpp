@@ -9,6 +9,11 @@
 namespace {
 std::wstring Platform(const std::wstring& p) { return PlatformPath(p.c_str(), p.size()); }
 
+// The \\?\ form for every full path: it reaches names that end in a dot.
+std::wstring Verbatim(const std::wstring& p) {
+  return p.size() > 2 && p[1] == L':' ? L"\\\\?\\" + p : Platform(p);
+}
+
 void MakeParents(const std::wstring& path) {
   for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos; pos = path.find(L'\\', pos + 1)) {
     CreateDirectoryW(Platform(path.substr(0, pos)).c_str(), nullptr);
@@ -45,6 +50,16 @@ TempDir::~TempDir() {
 void TempDir::MakeFolder(const std::wstring& relative) const {
   const std::wstring full = *this / relative;
   MakeParents(full + L"\\");
+}
+
+std::wstring TempDir::MakeUnlistableFolder(const std::wstring& relative) const {
+  const std::wstring full = *this / relative + L".";
+  MakeParents(full);
+  CreateDirectoryW(Verbatim(full).c_str(), nullptr);
+  HANDLE h = CreateFileW(Verbatim(full + L"\\lost.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  return full;
 }
 
 void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) const {
@@ -92,20 +107,23 @@ bool FolderExists(const std::wstring& path) {
 
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Platform(path + L"\\*").c_str(), &data);
+  HANDLE find = FindFirstFileW(Verbatim(path + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::wstring name = data.cFileName;
       if (name == L"." || name == L"..") continue;
       const std::wstring child = path + L"\\" + name;
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      const DWORD link = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+      if ((data.dwFileAttributes & link) == FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(child);
+      } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveDirectoryW(Verbatim(child).c_str());  // a folder link goes, its target stays
       } else {
-        SetFileAttributesW(Platform(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(Platform(child).c_str());
+        SetFileAttributesW(Verbatim(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Verbatim(child).c_str());
       }
     } while (FindNextFileW(find, &data));
     FindClose(find);
   }
-  RemoveDirectoryW(Platform(path).c_str());
+  RemoveDirectoryW(Verbatim(path).c_str());
 }

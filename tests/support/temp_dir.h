@@ -21,6 +21,11 @@ class TempDir {
   // Creates a file of size bytes filled with a pattern derived from seed.
   void WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed = 1) const;
   void MakeFolder(const std::wstring& relative) const;
+  // A folder with one file in it that its parent lists but that no plain
+  // path reaches: its name ends in a dot, which path handling drops (on
+  // Windows and Wine alike). Folder permissions cannot make a folder
+  // unreadable here: the tests run as root. Returns its path as listed.
+  std::wstring MakeUnlistableFolder(const std::wstring& relative) const;
 
  private:
   std::wstring path_;
@@ -30,5 +35,6 @@ class TempDir {
 std::string ReadWholeFile(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 bool FolderExists(const std::wstring& path);
-// Removes a folder tree; long paths allowed.
+// Removes a folder tree; long paths and names a plain path cannot reach
+// allowed. Links in it are removed, never followed.
 void RemoveTree(const std::wstring& path);
