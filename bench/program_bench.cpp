@@ -141,7 +141,8 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
       1800000);
   WriteState(CopyOption, 1);
   WriteState(MoveOption, 0);
-  if (!answers.Answered() || !ended || ending != L"Die Paketierung ist abgeschlossen!") return false;
+  if (!answers.Answered() || !ended) return false;
+  if (ending != L"Die Paketierung ist abgeschlossen!") return false;
   *figures = {closeRequestAt - barMaximumAt, shownAt - barMaximumAt, texts, longestTextGap};
   return true;
 }

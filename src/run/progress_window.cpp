@@ -9,6 +9,7 @@
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "run/packaging_worker.h"
+#include "run/progress_display.h"
 #include "run/thread_registry.h"
 
 namespace {
@@ -30,6 +31,7 @@ void StartPackagingRun(TransferMode mode) {
     NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
     NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
   }
+  AttachProgressDisplay();
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);
   if (StartThread(PackagingWorker, mode) == 0) SetRunInProgress(false);
@@ -43,9 +45,13 @@ void RequestAbort() {
   }
 }
 
-void CloseProgressWindow() { CloseAppWindow(ProgressWindow); }
+void CloseProgressWindow() {
+  DetachProgressDisplay();
+  CloseAppWindow(ProgressWindow);
+}
 
 void FinishRunBeforeExit() {
+  SetProgramEnding();
   if (!RunInProgress()) return;
   SetAbortRequested(1);
   // The worker may be waiting for an answer in one of its requesters; close

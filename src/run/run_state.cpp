@@ -5,12 +5,15 @@
 namespace {
 // One aligned word each, written by one thread and read by the other.
 std::atomic<int32_t> abortRequested{0};
+std::atomic<bool> programEnding{false};
 std::atomic<bool> runInProgress{false};
 std::atomic<DWORD> workerThreadId{0};
 }  // namespace
 
 void SetAbortRequested(int32_t value) { abortRequested.store(value); }
 int32_t AbortRequested() { return abortRequested.load(); }
+bool ProgramEnding() { return programEnding.load(); }
+void SetProgramEnding() { programEnding.store(true); }
 bool RunInProgress() { return runInProgress.load(); }
 void SetRunInProgress(bool running) { runInProgress.store(running); }
 DWORD RunWorkerThreadId() { return workerThreadId.load(); }

@@ -10,6 +10,11 @@ enum TransferMode : int32_t { TransferCopy = 0, TransferMove = 1 };
 void SetAbortRequested(int32_t value);
 int32_t AbortRequested();
 
+// True once the program has begun to end; nothing clears it. A worker then
+// shows nothing more and leaves its window to the end of the program.
+bool ProgramEnding();
+void SetProgramEnding();
+
 // True from the start of a run until its worker has ended; the main window
 // ignores whatever would touch the file list meanwhile.
 bool RunInProgress();
