@@ -2,6 +2,7 @@
 // job could cost on the same tree. Each command prints one line per figure:
 //   bundelor_bench preview <tree> <runs> <size value> <unit index>
 //   bundelor_bench copy <label> <source tree> <scratch folder> <packages> <runs>
+//   bundelor_bench move <label> <source tree> <scratch folder> <packages> <runs>
 //   bundelor_bench memory <tree>
 //   bundelor_bench ops <calls>
 #include <windows.h>
@@ -82,42 +83,49 @@ std::wstring FreshFolder(const std::wstring& scratch, const wchar_t* name, int r
   return folder;
 }
 
-// Messages the worker sends to the main thread per file: the file name, the
-// show request, and reading and writing the bar's position.
-constexpr int MessagesPerFile = 4;
-
-int Copy(const std::string& label, const std::wstring& tree, const std::wstring& scratch,
-         int packages, int runs) {
-  std::vector<double> bare, messages, product, firstFile;
+// The bare loop and the program's run take turns (the order alternates, so
+// that neither always runs first after a clean-up), each into a fresh folder.
+// A move run's files are moved back afterwards, outside the clock.
+int Transfer(bool move, const std::string& label, const std::wstring& tree,
+             const std::wstring& scratch, int packages, int runs) {
+  std::vector<double> bare, product, shown, refreshRate, longestGap;
   const long long files = WalkFloor(tree);
   CreateDirectoryW(scratch.c_str(), nullptr);
   for (int run = 0; run < runs; ++run) {
-    // The order rotates so that no variant always runs first after a clean-up.
-    for (int turn = 0; turn < 3; ++turn) {
-      const int variant = (turn + run) % 3;
-      const std::wstring target = FreshFolder(scratch, L"run", run * 3 + variant);
-      double first = 0.0;
-      const double seconds =
-          variant == 2 ? TimeCopyRun(tree, target + L"\\", packages, &first)
-                       : CopyLoop(PackageCopyPairs(tree, target, packages),
-                                  variant == 0 ? 0 : MessagesPerFile);
+    for (int turn = 0; turn < 2; ++turn) {
+      const bool floor = (turn + run) % 2 == 0;
+      const std::wstring target = FreshFolder(scratch, L"run", run * 2 + turn);
+      const std::vector<CopyPair> pairs = PackageCopyPairs(tree, target, packages, floor);
+      RunFigures figures{-1.0, 0.0, 0, 0.0};
+      if (floor) {
+        figures.seconds = TransferLoop(pairs, move);
+      } else if (!TimeRun(move, tree, target + L"\\", packages, &figures)) {
+        figures.seconds = -1.0;
+      }
       const long long found = WalkFloor(target);
+      const bool restored = !move || MoveBack(pairs);
       RemoveTree(target);
-      if (seconds < 0.0 || found != files) {
-        Emit("error\tcopy variant %d failed (%.3f s, %lld of %lld files)", variant, seconds, found,
-             files);
+      if (figures.seconds < 0.0 || found != files || !restored) {
+        Emit("error\t%s %s failed (%.3f s, %lld of %lld files, %s)", move ? "move" : "copy",
+             floor ? "floor" : "run", figures.seconds, found, files,
+             restored ? "sources in place" : "sources not restored");
         return 1;
       }
-      (variant == 0 ? bare : variant == 1 ? messages : product).push_back(seconds);
-      if (variant == 2) firstFile.push_back(first);
+      (floor ? bare : product).push_back(figures.seconds);
+      if (!floor) {
+        shown.push_back(figures.shown);
+        refreshRate.push_back(static_cast<double>(figures.refreshes) / figures.seconds);
+        longestGap.push_back(figures.longestGap);
+      }
     }
   }
-  Emit("copy\tlabel=%s\tfiles=%lld\tpackages=%d\tbare=%.3f\tmessages=%.3f\tproduct=%.3f\tratio_bare=%.3f\t"
-       "ratio_messages=%.3f\tproduct_first_file=%.3f\tbare_runs=%s\tmessages_runs=%s\tproduct_runs=%s",
-       label.c_str(), files, packages, Median(bare), Median(messages), Median(product),
-       Median(product) / Median(bare), Median(product) / Median(messages), Median(firstFile),
-       JoinRuns(bare).c_str(),
-       JoinRuns(messages).c_str(), JoinRuns(product).c_str());
+  Emit("%s\tlabel=%s\tfiles=%lld\tpackages=%d\tbare=%.3f\tproduct=%.3f\tratio_bare=%.3f\t"
+       "shown_after=%.3f\trefresh_per_second=%.1f\tlongest_refresh_gap=%.3f\tbare_runs=%s\t"
+       "product_runs=%s\trefresh_runs=%s\tgap_runs=%s",
+       move ? "move" : "copy", label.c_str(), files, packages, Median(bare), Median(product),
+       Median(product) / Median(bare), Median(shown), Median(refreshRate), Median(longestGap),
+       JoinRuns(bare).c_str(), JoinRuns(product).c_str(), JoinRuns(refreshRate, 1).c_str(),
+       JoinRuns(longestGap).c_str());
   return 0;
 }
 
@@ -149,6 +157,7 @@ int Memory(const std::wstring& tree) {
 int Usage() {
   std::fputs("usage: bundelor_bench preview <tree> <runs> <size value> <unit index>\n"
              "       bundelor_bench copy <label> <source tree> <scratch folder> <packages> <runs>\n"
+             "       bundelor_bench move <label> <source tree> <scratch folder> <packages> <runs>\n"
              "       bundelor_bench memory <tree>\n"
              "       bundelor_bench ops <calls>\n",
              stderr);
@@ -164,8 +173,9 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"preview" && argc == 6) {
     return Preview(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]));
   }
-  if (command == L"copy" && argc == 7) {
-    return Copy(Narrow(argv[2]), argv[3], argv[4], _wtoi(argv[5]), _wtoi(argv[6]));
+  if ((command == L"copy" || command == L"move") && argc == 7) {
+    return Transfer(command == L"move", Narrow(argv[2]), argv[3], argv[4], _wtoi(argv[5]),
+                    _wtoi(argv[6]));
   }
   if (command == L"memory" && argc == 3) return Memory(argv[2]);
   if (command == L"ops" && argc == 3) return TimeWindowOperations(_wtoi(argv[2]));

@@ -42,25 +42,6 @@ std::wstring WithBackslash(std::wstring folder) {
   return folder;
 }
 
-// The messages of the second floor go to this window; it only answers them.
-LRESULT CALLBACK SinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_APP) return 0;
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND SinkWindow() {
-  static HWND window = [] {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = SinkProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"BenchMessageSink";
-    RegisterClassW(&windowClass);
-    return CreateWindowExW(0, L"BenchMessageSink", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-  }();
-  return window;
-}
-
 }  // namespace
 
 long long WalkFloor(const std::wstring& folder) {
@@ -74,7 +55,7 @@ long long WalkFloor(const std::wstring& folder) {
 }
 
 std::vector<CopyPair> PackageCopyPairs(const std::wstring& folder, const std::wstring& targetFolder,
-                                       int packages) {
+                                       int packages, bool createFolders) {
   // Dealt out in walk order, then taken package by package: the order in
   // which a run copies them.
   std::vector<std::vector<CopyPair>> dealt(static_cast<size_t>(packages));
@@ -88,7 +69,7 @@ std::vector<CopyPair> PackageCopyPairs(const std::wstring& folder, const std::ws
   for (int package = 1; package <= packages; ++package) {
     const std::wstring packageFolder =
         WithBackslash(targetFolder) + L"Paket " + std::to_wstring(package);
-    CreateDirectoryW(packageFolder.c_str(), nullptr);
+    if (createFolders) CreateDirectoryW(packageFolder.c_str(), nullptr);
     for (CopyPair& pair : dealt[static_cast<size_t>(package - 1)]) {
       pair.target = packageFolder + L"\\" + pair.target;
       pairs.push_back(std::move(pair));
@@ -97,19 +78,19 @@ std::vector<CopyPair> PackageCopyPairs(const std::wstring& folder, const std::ws
   return pairs;
 }
 
-double CopyLoop(const std::vector<CopyPair>& pairs, int messagesPerFile) {
-  const HWND sink = SinkWindow();
+double TransferLoop(const std::vector<CopyPair>& pairs, bool move) {
   std::atomic<bool> done{false};
   double seconds = -1.0;
   std::thread worker([&] {
     const double start = Now();
     bool ok = true;
     for (const CopyPair& pair : pairs) {
-      if (!CopyFileW(pair.source.c_str(), pair.target.c_str(), FALSE)) {
+      const BOOL moved = move ? MoveFileW(pair.source.c_str(), pair.target.c_str())
+                              : CopyFileW(pair.source.c_str(), pair.target.c_str(), FALSE);
+      if (!moved) {
         ok = false;
         break;
       }
-      for (int i = 0; i < messagesPerFile; ++i) SendMessageW(sink, WM_APP, 0, 0);
     }
     seconds = ok ? Now() - start : -1.0;
     done = true;
@@ -118,4 +99,10 @@ double CopyLoop(const std::vector<CopyPair>& pairs, int messagesPerFile) {
   while (!done) WaitAppEvent(10);
   worker.join();
   return seconds;
+}
+
+bool MoveBack(const std::vector<CopyPair>& pairs) {
+  bool ok = true;
+  for (const CopyPair& pair : pairs) ok = MoveFileW(pair.target.c_str(), pair.source.c_str()) && ok;
+  return ok;
 }

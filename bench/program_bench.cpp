@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 
 #include "app/event_loop.h"
@@ -25,15 +26,27 @@ namespace {
 // as the main thread served them.
 double barMaximumAt = 0.0;
 double closeRequestAt = 0.0;
-double firstStepAt = 0.0;  // the bar's first step: the first file is done
+double shownAt = 0.0;  // the progress window appeared, showing the first file
+// The label's new texts between the two, seen through the subclass of this id.
+constexpr UINT_PTR LabelWatch = 3;
+double lastTextAt = 0.0;
+double longestTextGap = 0.0;
+long long texts = 0;
 
-// Watches the progress window and its bar; a subclass costs nothing
+// Watches the progress window, its bar and its label; a subclass costs nothing
 // measurable, unlike a message hook (under Wine every hooked message makes a
 // server call).
 LRESULT CALLBACK WatchRun(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                           DWORD_PTR) {
-  if (message == PBM_SETRANGE32) barMaximumAt = Now();
-  if (message == PBM_SETPOS && firstStepAt == 0.0) firstStepAt = Now();
+  if (message == PBM_SETRANGE32) lastTextAt = barMaximumAt = Now();
+  if (message == WM_SHOWWINDOW && wParam && shownAt == 0.0) shownAt = Now();
+  const bool newName = message == WM_SETTEXT && id == LabelWatch;
+  if ((newName || message == WM_CLOSE) && barMaximumAt > 0.0 && closeRequestAt == 0.0) {
+    const double at = Now();
+    longestTextGap = std::max(longestTextGap, at - lastTextAt);
+    lastTextAt = at;
+    if (newName) ++texts;
+  }
   if (message == WM_CLOSE) closeRequestAt = Now();
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WatchRun, id);
   return DefSubclassProc(window, message, wParam, lParam);
@@ -100,18 +113,21 @@ double TimeSelection(int package, long long* listed) {
   return seconds;
 }
 
-double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages,
-                   double* firstFile) {
+bool TimeRun(bool move, const std::wstring& source, const std::wstring& destination, int packages,
+             RunFigures* figures) {
   SetSource(source);
   UseCount(packages);
-  WriteState(CopyOption, 1);
+  // Automatic option buttons do not uncheck each other when set by message.
+  WriteState(CopyOption, move ? 0 : 1);
+  WriteState(MoveOption, move ? 1 : 0);
   RunLoopFor(50);
   std::wstring ending;
   DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(destination)},
                           {MessageBoxMatch(L"Bundelor"), AnswerOk(&ending)}},
                          1800000);
-  barMaximumAt = closeRequestAt = firstStepAt = 0.0;
+  barMaximumAt = closeRequestAt = shownAt = lastTextAt = longestTextGap = 0.0;
+  texts = 0;
   const double start = Now();
   PostMessageW(GadgetHandle(RunButton), BM_CLICK, 0, 0);
   // The handler opens the progress window and starts the worker, which then
@@ -119,10 +135,14 @@ double TimeCopyRun(const std::wstring& source, const std::wstring& destination, 
   DispatchUntilHandled(RunButton, start);
   SetWindowSubclass(AppWindowHandle(ProgressWindow), WatchRun, 1, 0);
   SetWindowSubclass(GadgetHandle(ProgressBar), WatchRun, 2, 0);
+  SetWindowSubclass(GadgetHandle(CurrentFileText), WatchRun, LabelWatch, 0);
   const bool ended = RunLoopUntil(
       [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
       1800000);
-  if (!answers.Answered() || !ended || ending != L"Die Paketierung ist abgeschlossen!") return -1.0;
-  *firstFile = firstStepAt - barMaximumAt;
-  return closeRequestAt - barMaximumAt;
+  WriteState(CopyOption, 1);
+  WriteState(MoveOption, 0);
+  if (!answers.Answered() || !ended) return false;
+  if (ending != L"Die Paketierung ist abgeschlossen!") return false;
+  *figures = {closeRequestAt - barMaximumAt, shownAt - barMaximumAt, texts, longestTextGap};
+  return true;
 }

@@ -25,10 +25,16 @@ PackageChoice LargestPackage();
 // its handler has returned, and the number of lines it listed.
 double TimeSelection(int package, long long* listed);
 
-// A whole copy run into destination, by count into that many packages with
-// the default names, the requesters answered from a helper thread. Returns the seconds from the
-// worker setting the progress bar's maximum (its last step before the file
-// loop) to its close request after the last file, and in *firstFile the
-// part up to the bar's first step; negative when the run did not complete.
-double TimeCopyRun(const std::wstring& source, const std::wstring& destination, int packages,
-                   double* firstFile);
+// What a whole run looked like from the main thread.
+struct RunFigures {
+  double seconds;        // from the bar's maximum (the worker's last step before
+                         // the file loop) to the close request after the last file
+  double shown;          // the part of it until the progress window appeared
+  long long refreshes;   // new file names the label was given meanwhile
+  double longestGap;     // the longest time the label kept one name meanwhile
+};
+// A whole copy (or move) run into destination, by count into that many
+// packages with the default names, the requesters answered from a helper
+// thread. False when the run did not complete.
+bool TimeRun(bool move, const std::wstring& source, const std::wstring& destination, int packages,
+             RunFigures* figures);

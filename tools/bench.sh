@@ -4,14 +4,14 @@
 # wine64 on a private Xvfb display and prints a table. The trees are deleted
 # at the end; the raw lines stay in build/bench-results.tsv.
 #   tools/bench.sh                       every part
-#   tools/bench.sh preview memory        some parts (preview memory small large ops)
+#   tools/bench.sh preview memory        some parts (preview memory small move large ops)
 #   BENCH_RUNS=5 BENCH_COPY_RUNS=3       runs per figure (the medians are of these;
-#                                        the second is for the 10,000-file copy)
+#                                        the second is for the 10,000-file copy and move)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${BENCH_RUNS:-5}
 copy_runs=${BENCH_COPY_RUNS:-3}
-parts=${*:-preview memory small large ops}
+parts=${*:-preview memory small move large ops}
 data=build/bench-data
 results=build/bench-results.tsv
 
@@ -42,7 +42,9 @@ if want preview || want memory; then
   python3 bench/make_trees.py tree "$data/t100000" 100000
   python3 bench/make_trees.py tree "$data/t300000" 300000
 fi
-if want preview || want small; then python3 bench/make_trees.py tree "$data/t10000" 10000 --data; fi
+if want preview || want small || want move; then
+  python3 bench/make_trees.py tree "$data/t10000" 10000 --data
+fi
 if want large; then python3 bench/make_trees.py large "$data/large" 20 50; fi
 # Written back now, so the writeback does not fall into the first timed runs.
 sync
@@ -63,6 +65,8 @@ if want memory; then
   for n in 100000 300000; do run memory "$(winpath "$data/t$n")"; done
 fi
 if want small; then run copy small "$(winpath "$data/t10000")" "$(winpath "$data/scratch")" 100 "$copy_runs"; fi
+# Within one volume: the tree and the scratch folder are both below $data.
+if want move; then run move small "$(winpath "$data/t10000")" "$(winpath "$data/scratch")" 100 "$copy_runs"; fi
 if want large; then run copy large "$(winpath "$data/large")" "$(winpath "$data/scratch")" 1 "$runs"; fi
 if want ops; then run ops 2000; fi
 
@@ -73,7 +77,7 @@ awk -F'\t' '
   $1 == "preview" { printf "preview  %7s files  floor %8s  product %8s  ratio %s\n", v("files"), v("floor"), v("product"), v("ratio") }
   $1 == "select"  { printf "select   %7s files  package of %s files: %s s\n", v("files"), v("package_files"), v("seconds") }
   $1 == "memory"  { printf "memory   %7s files  path %s B/entry, peak growth %s B/entry, overhead %s B/entry (%s-byte pointers)\n", v("files"), v("path_bytes"), v("peak_growth"), v("overhead"), v("pointer_bytes") }
-  $1 == "copy"    { printf "copy %-5s %6s files  bare %8s  +messages %8s  product %8s  ratio to bare %s, to bare+messages %s\n", v("label"), v("files"), v("bare"), v("messages"), v("product"), v("ratio_bare"), v("ratio_messages") }
+  $1 == "copy" || $1 == "move" { printf "%s %-5s %6s files  bare %8s  product %8s  ratio %s  window shown after %s s  display %s names/s, longest %s s on one name\n", $1, v("label"), v("files"), v("bare"), v("product"), v("ratio_bare"), v("shown_after"), v("refresh_per_second"), v("longest_refresh_gap") }
   $1 == "window_op" { printf "window op %-15s %8s us per call\n", v("name"), v("microseconds") }
   $1 == "error"   { print "ERROR " $0; failed = 1 }
   END { exit failed }' "$results"

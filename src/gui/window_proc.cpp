@@ -4,6 +4,7 @@
 #include "gui/events.h"
 #include "gui/layer_internal.h"
 #include "gui/owner_call.h"
+#include "gui/owner_notice.h"
 #include "gui/window_internal.h"
 
 namespace {
@@ -80,6 +81,7 @@ bool ForwardToGadget(HWND control, UINT message, WPARAM wParam, LPARAM lParam, L
 
 LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (ServeOwnerCall(message, wParam, lParam)) return 0;
+  if (OwnerNotice::Serve(hwnd, message, wParam)) return 0;
   if (HandleLiveSizing(hwnd, message, wParam, lParam)) return 0;
   const int window = LayerWindowNumberOf(hwnd);
   SetCurrentEventWindow(window);

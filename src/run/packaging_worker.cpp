@@ -10,6 +10,7 @@
 #include "plan/long_path.h"
 #include "run/file_transfer.h"
 #include "run/name_clash.h"
+#include "run/progress_display.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
 #include "run/target_paths.h"
@@ -31,14 +32,14 @@ void RequestProgressClose() {
 
 // The completion message must not come while the progress window still
 // exists: it could become the message box's owner and take the box with it
-// when the main thread destroys it. The main thread closes it within one
-// turn of its event loop; a program that is ending does not close it.
-void WaitForProgressClosed() {
-  HWND window = AppWindowHandle(ProgressWindow);
-  for (int waited = 0; window && IsWindow(window) && waited < 5000 && AbortRequested() == 0;
-       waited += 10) {
-    Sleep(10);
-  }
+// when the main thread destroys the window. So the worker waits for the main
+// thread to close it, after a cancel too and however long it takes (a modal
+// loop of the main thread holds the close event up). Only a program that is
+// ending leaves the window open; false then, and no message is due.
+bool WaitForProgressClosed() {
+  const HWND window = AppWindowHandle(ProgressWindow);
+  while (window && IsWindow(window) && !ProgramEnding()) Sleep(10);
+  return !ProgramEnding();
 }
 
 // Ends the run; the main window takes plan and run events again from here.
@@ -87,19 +88,24 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   list.Rewind();
   NameClashGuard clashes;
   bool shown = false;
+  std::wstring name;
+  int done = 0;
   while (const FileEntry* entry = list.Advance()) {
     if (AbortRequested() != 0) {
+      ShowProgressExactly(name, done);
       RequestProgressClose();
       return;
     }
-    const std::wstring name = FileNamePart(entry->Path);
-    WriteText(CurrentFileText, name.c_str());
+    name = FileNamePart(entry->Path);
     const std::wstring folder =
         CreatePackageFolder(PackageFolderPath(destination, pattern, entry->Package));
-    // Shown with the first file's name in place. Once is enough: nothing else
-    // hides it, a request for a window already shown changes nothing, and
-    // each one would cost a round trip to the main thread.
-    if (!shown) {
+    if (shown) {
+      // The main thread shows it when it gets to it; the worker goes on.
+      PublishProgress(name, done);
+    } else {
+      // Shown with the first file's name in place. Once is enough: nothing
+      // else hides it, and a request for a window already shown changes nothing.
+      ShowProgressExactly(name, done);
       SetAppWindowHidden(ProgressWindow, 0);
       shown = true;
     }
@@ -108,6 +114,8 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     // replace the first, so it counts as a failed copy instead.
     const bool clash = mode == TransferCopy && !clashes.Claim(entry->Package, name);
     if (clash || !TransferFile(mode, {entry->Path, entry->PathLength}, target)) {
+      // The warning comes with the failed file and the count of those done in view.
+      ShowProgressExactly(name, done);
       RequestMessage(Caption,
                      mode == TransferCopy
                          ? L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\n"
@@ -118,11 +126,14 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
       RequestProgressClose();
       return;
     }
-    WriteState(ProgressBar, ReadState(ProgressBar) + 1);
+    ++done;
   }
+  // The last name and the full bar, before the window goes.
+  ShowProgressExactly(name, done);
   RequestProgressClose();
-  WaitForProgressClosed();
-  RequestMessage(Caption, L"Die Paketierung ist abgeschlossen!", MessageInformation);
+  if (WaitForProgressClosed()) {
+    RequestMessage(Caption, L"Die Paketierung ist abgeschlossen!", MessageInformation);
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "run/packaging_worker.h"
+#include "run/progress_display.h"
 #include "run/thread_registry.h"
 
 namespace {
@@ -30,6 +31,7 @@ void StartPackagingRun(TransferMode mode) {
     NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
     NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
   }
+  AttachProgressDisplay();
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);
   // Here, not in the worker: a close handled before the worker's first step
@@ -46,7 +48,10 @@ void RequestAbort() {
   }
 }
 
-void CloseProgressWindow() { CloseAppWindow(ProgressWindow); }
+void CloseProgressWindow() {
+  DetachProgressDisplay();
+  CloseAppWindow(ProgressWindow);
+}
 
 void FinishRunBeforeExit() {
   SetProgramEnding(true);

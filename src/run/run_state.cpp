@@ -12,8 +12,8 @@ std::atomic<DWORD> workerThreadId{0};
 
 void SetAbortRequested(int32_t value) { abortRequested.store(value); }
 int32_t AbortRequested() { return programEnding.load() ? 1 : abortRequested.load(); }
-void SetProgramEnding(bool ending) { programEnding.store(ending); }
 bool ProgramEnding() { return programEnding.load(); }
+void SetProgramEnding(bool ending) { programEnding.store(ending); }
 bool RunInProgress() { return runInProgress.load(); }
 void SetRunInProgress(bool running) { runInProgress.store(running); }
 DWORD RunWorkerThreadId() { return workerThreadId.load(); }

@@ -11,10 +11,13 @@ enum TransferMode : int32_t { TransferCopy = 0, TransferMove = 1 };
 // the program is ending, whatever was stored.
 void SetAbortRequested(int32_t value);
 int32_t AbortRequested();
-// The program is ending: a state apart from the flag above, so that no reset
-// of the flag can take it back.
-void SetProgramEnding(bool ending);
+
+// True once the program has begun to end: a state apart from the flag above,
+// so that no reset of the flag can take it back; nothing clears it. A worker
+// then shows nothing more and leaves its window to the end of the program.
+// Only a test program, which goes on after an ending it staged, sets false.
 bool ProgramEnding();
+void SetProgramEnding(bool ending);
 
 // True from the start of a run until its worker has ended; the main window
 // ignores whatever would touch the file list meanwhile.

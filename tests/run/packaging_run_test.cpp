@@ -17,6 +17,7 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/pump.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
@@ -97,6 +98,20 @@ class PackagingRunTest : public ::testing::Test {
   TempDir source_;
   TempDir dest_;
 };
+
+// Runs the event loop until the progress window is visible.
+bool RunUntilProgressShown() {
+  return RunLoopUntil([] {
+    HWND progress = AppWindowHandle(ProgressWindow);
+    return progress && IsWindowVisible(progress);
+  });
+}
+
+// Runs the event loop until the worker has ended and the progress window is gone.
+bool RunUntilEnded(DWORD timeoutMs = 10000) {
+  return RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); },
+                      timeoutMs);
+}
 
 // A message box step that records its text and whether the progress window
 // still existed while it was shown.
@@ -360,16 +375,13 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
   ClickGadget(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] {
-    HWND progress = AppWindowHandle(ProgressWindow);
-    return progress && IsWindowVisible(progress);
-  }));
+  ASSERT_TRUE(RunUntilProgressShown());
   ClickGadget(CancelButton);
   ClickGadget(CancelButton);
   EXPECT_EQ(GetAppWindowTitle(ProgressWindow), L"Dateien kopieren... (Abbruch l\u00e4uft...)");
   EXPECT_EQ(AbortRequested(), 1);
   DialogAnswerer noMessage(MessageBoxMatch(L"Bundelor"), AnswerOk(&unexpected), 3000);
-  ASSERT_TRUE(RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); }, 60000));
+  ASSERT_TRUE(RunUntilEnded(60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(noMessage.Answered()) << "an abort shows no message, saw: " << noMessage.Report();
   // Files are copied largest first, equal sizes in scan order.
@@ -389,10 +401,7 @@ TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &message));
   SetSource(source_.Path());
   ClickGadget(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] {
-    HWND progress = AppWindowHandle(ProgressWindow);
-    return progress && IsWindowVisible(progress);
-  }));
+  ASSERT_TRUE(RunUntilProgressShown());
   HWND mainWindow = AppWindowHandle(MainWindow);
   SetForegroundWindow(mainWindow);
   ASSERT_TRUE(RunLoopUntil([mainWindow] { return GetForegroundWindow() == mainWindow; }));
@@ -435,10 +444,121 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   RunLoopFor(200);
   EXPECT_EQ(ListLines(PackageList).size(), 3u) << "the plan was rebuilt during the run";
   EXPECT_TRUE(ListLines(ContentsList).empty()) << "the list was walked during the run";
-  ASSERT_TRUE(RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); }));
+  ASSERT_TRUE(RunUntilEnded());
   EXPECT_TRUE(hold.Answered()) << hold.Report();
   ClickGadget(PreviewButton);
   EXPECT_EQ(ListLines(PackageList).size(), 1u);
+}
+
+// The main thread made slow: the label's first update after the progress
+// window appeared keeps it busy until every file has arrived (or 8 s passed).
+// The display is read when the worker asks to close the window.
+struct SlowDisplay {
+  std::wstring folder;
+  int files = 0;
+  bool held = false;
+  bool heldBeforeTheEnd = false;  // while the worker was still copying
+  bool arrivedWhileHeld = false;
+  std::wstring lastName;
+  LRESULT position = -1;
+};
+
+bool AllArrived(const SlowDisplay& slow) {
+  for (int i = 0; i < slow.files; ++i) {
+    if (!FileExists(slow.folder + L"\\f" + std::to_wstring(10 + i))) return false;
+  }
+  return true;
+}
+
+LRESULT CALLBACK SlowDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR data) {
+  SlowDisplay& slow = *reinterpret_cast<SlowDisplay*>(data);
+  if (message == WM_SETTEXT && window == GadgetHandle(CurrentFileText) && !slow.held &&
+      IsWindowVisible(GetParent(window))) {
+    slow.held = true;
+    slow.heldBeforeTheEnd = !AllArrived(slow);
+    const DWORD start = GetTickCount();
+    while (!(slow.arrivedWhileHeld = AllArrived(slow)) && GetTickCount() - start < 8000) Sleep(20);
+  }
+  if (message == WM_CLOSE) {
+    slow.lastName = WindowText(GadgetHandle(CurrentFileText));
+    slow.position = SendMessageW(GadgetHandle(ProgressBar), PBM_GETPOS, 0, 0);
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, SlowDisplayProc, id);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
+  SlowDisplay slow;
+  slow.folder = Dest(L"Paket 1");
+  slow.files = 90;  // of some size, so the copies outlast the display's first refresh
+  for (int i = 0; i < slow.files; ++i) {
+    source_.WriteSizedFile(L"f" + std::to_wstring(10 + i), 256 * 1024, i);
+  }
+  std::atomic<bool> watching{false};
+  std::wstring done;
+  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+                           [&watching](HWND dialog) {
+                             while (!watching) Sleep(10);
+                             PressEnter(dialog);
+                           }},
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  const auto data = reinterpret_cast<DWORD_PTR>(&slow);
+  SetWindowSubclass(AppWindowHandle(ProgressWindow), SlowDisplayProc, 1, data);
+  SetWindowSubclass(GadgetHandle(CurrentFileText), SlowDisplayProc, 2, data);
+  watching = true;
+  ASSERT_TRUE(RunUntilEnded(60000));
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_TRUE(slow.held && slow.heldBeforeTheEnd) << "no refresh came while files went by";
+  EXPECT_TRUE(slow.arrivedWhileHeld) << "the worker waited for the display";
+  EXPECT_EQ(slow.lastName, L"f99");
+  EXPECT_EQ(slow.position, slow.files) << "the bar of 90 files is full";
+}
+
+TEST_F(PackagingRunTest, CancelDuringTheLastFileStillCompletes) {
+  MakeFileOfSize(source_ / L"only.bin", 200LL * 1024 * 1024);
+  std::wstring done;
+  bool progressOpen = true;
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  ASSERT_TRUE(RunUntilProgressShown());
+  ClickGadget(CancelButton);
+  // Window messages are served but the close event waits, as behind a busy
+  // handler: a message shown meanwhile would come with the window still open.
+  PumpUntil([] { return FindWindowW(L"#32770", L"Bundelor") != nullptr; }, 4000);
+  ASSERT_TRUE(RunUntilEnded());
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(done, Completed);
+  EXPECT_FALSE(progressOpen) << "the dying progress window could own the message";
+  EXPECT_EQ(AbortRequested(), 1);
+}
+
+TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
+  source_.WriteFile(L"a", "a");
+  bool early = true;
+  bool progressOpen = true;
+  std::wstring done;
+  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
+  DialogAnswerer hold(MessageBoxMatch(L"Halt"), [&early](HWND box) {
+    Sleep(6000);  // longer than any time-out the worker could give up at
+    early = FindWindowW(L"#32770", L"Bundelor") != nullptr;
+    PressButton(box, IDOK);
+  });
+  SetSource(source_.Path());
+  ClickGadget(RunButton);
+  // The run happens while the main thread is in this box's loop, which serves
+  // the worker's window requests but not the close event.
+  MessageBoxW(AppWindowHandle(MainWindow), L"", L"Halt", MB_OK);
+  ASSERT_TRUE(RunUntilEnded());
+  ASSERT_TRUE(answers.Answered() && hold.Answered()) << answers.Report() << hold.Report();
+  EXPECT_FALSE(early) << "the completion message came while the progress window was open";
+  EXPECT_EQ(done, Completed);
+  EXPECT_FALSE(progressOpen);
 }
 
 TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
@@ -447,10 +567,7 @@ TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
   ClickGadget(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] {
-    HWND progress = AppWindowHandle(ProgressWindow);
-    return progress && IsWindowVisible(progress);
-  }));
+  ASSERT_TRUE(RunUntilProgressShown());
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());
   ASSERT_TRUE(answers.Answered()) << answers.Report();
