@@ -122,10 +122,9 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
   WriteState(MoveOption, move ? 1 : 0);
   RunLoopFor(50);
   std::wstring ending;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(destination)},
-                          {MessageBoxMatch(L"Bundelor"), AnswerOk(&ending)}},
-                         1800000);
+  DialogAnswerer questions({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                            {FolderChooserMatch(), AnswerFolder(destination)}},
+                           1800000);
   barMaximumAt = closeRequestAt = shownAt = lastTextAt = longestTextGap = 0.0;
   texts = 0;
   const double start = Now();
@@ -136,12 +135,26 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
   SetWindowSubclass(AppWindowHandle(ProgressWindow), WatchRun, 1, 0);
   SetWindowSubclass(GadgetHandle(ProgressBar), WatchRun, 2, 0);
   SetWindowSubclass(GadgetHandle(CurrentFileText), WatchRun, LabelWatch, 0);
+  // The completion message is answered by a helper started only after the
+  // files: one looking for it during the run would enumerate the windows
+  // every 20 ms, a load on the wineserver that the floors do not carry. (A
+  // warning about a failed file comes before the close request.)
+  DWORD lookedAt = GetTickCount();
+  RunLoopUntil(
+      [&lookedAt] {
+        if (closeRequestAt > 0.0 || !RunInProgress()) return true;
+        if (GetTickCount() - lookedAt < 1000) return false;
+        lookedAt = GetTickCount();
+        return FindWindowW(L"#32770", L"Bundelor") != nullptr;
+      },
+      1800000);
+  DialogAnswerer completion(MessageBoxMatch(L"Bundelor"), AnswerOk(&ending), 60000);
   const bool ended = RunLoopUntil(
       [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
-      1800000);
+      60000);
   WriteState(CopyOption, 1);
   WriteState(MoveOption, 0);
-  if (!answers.Answered() || !ended) return false;
+  if (!questions.Answered() || !completion.Answered() || !ended) return false;
   if (ending != L"Die Paketierung ist abgeschlossen!") return false;
   *figures = {closeRequestAt - barMaximumAt, shownAt - barMaximumAt, texts, longestTextGap};
   return true;
