@@ -1,6 +1,7 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "gui/app_window.h"
 #include "gui/busy.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
@@ -66,7 +67,8 @@ void PreviewPlan() { BuildPlan(); }
 
 void RunPackaging() {
   if (!BuildPlan()) return;
-  StartPackagingRun(ReadState(CopyOption) != 0 ? TransferCopy : TransferMove);
+  StartPackagingRun(ReadState(CopyOption) != 0 ? TransferCopy : TransferMove, *Program().Files,
+                    AppWindowHandle(MainWindow));
 }
 
 void ShowSelectedPackage() {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/program_state.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
@@ -21,6 +20,8 @@ constexpr unsigned MessageInformation = 64;
 constexpr unsigned MessageWarning = 48;
 
 const wchar_t Caption[] = L"Bundelor";
+
+FileList* plannedFiles = nullptr;
 
 // Every way out of a run asks the main thread to close the progress window,
 // exactly once; the main thread owns it and does the closing.
@@ -82,7 +83,7 @@ std::wstring CreatePackageFolder(const std::wstring& folder) {
 }
 
 void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring& destination) {
-  FileList& list = *Program().Files;
+  FileList& list = *plannedFiles;
   list.SortEntries(SortKey::Package, SortOrder::Ascending);
   WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
   list.Rewind();
@@ -137,6 +138,8 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
 }
 
 }  // namespace
+
+void SetPackagingPlan(FileList* files) { plannedFiles = files; }
 
 DWORD WINAPI PackagingWorker(LPVOID argument) {
   const auto mode = static_cast<TransferMode>(reinterpret_cast<INT_PTR>(argument));

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/main_window.h"
 #include "gui/app_window.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
@@ -22,15 +21,15 @@ BOOL CALLBACK CloseWorkerWindow(HWND window, LPARAM) {
 }
 }  // namespace
 
-void StartPackagingRun(TransferMode mode) {
+void StartPackagingRun(TransferMode mode, FileList& files, HWND owner) {
   const wchar_t* title = mode == TransferCopy ? L"Dateien kopieren..." : L"Dateien verschieben...";
-  if (OpenAppWindow(ProgressWindow, 0, 0, 400, 103, title, ProgressWindowFlags,
-                    AppWindowHandle(MainWindow))) {
+  if (OpenAppWindow(ProgressWindow, 0, 0, 400, 103, title, ProgressWindowFlags, owner)) {
     NewLabel(FileLabel, 10, 10, 35, 15, L"Datei:");
     NewLabel(CurrentFileText, 40, 10, 350, 20, L"");
     NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
     NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
   }
+  SetPackagingPlan(&files);
   AttachProgressDisplay();
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);

@@ -1,7 +1,11 @@
 #pragma once
+#include <windows.h>
+
 #include <cstdint>
 
 #include "run/run_state.h"
+
+class FileList;
 
 constexpr int ProgressWindow = 1;
 
@@ -12,9 +16,9 @@ enum ProgressGadget : int {
   CancelButton = 20,
 };
 
-// Opens the progress window hidden and starts the packaging worker; returns
-// at once.
-void StartPackagingRun(TransferMode mode);
+// Opens the progress window hidden, centred on owner, and starts the packaging
+// worker on files (which must stay put until the run has ended); returns at once.
+void StartPackagingRun(TransferMode mode, FileList& files, HWND owner);
 // Handler of the cancel button: asks the worker to stop before its next file.
 void RequestAbort();
 // Handler of the progress window's close event.

@@ -1,6 +1,7 @@
 // A preview that scans for seconds: the window shows that it works and does
 // not pass for hung.
 #include "e2e/e2e_fixture.h"
+#include "support/program_file.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ HCURSOR CursorShown() {
 
 TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
   // Thousands of folders, written by the test set-up (ctest fixture busy_tree).
-  const std::wstring tree = BUNDELOR_BUSY_TREE;
+  const std::wstring tree = BuildTreeFile(L"e2e-busy-tree");
   ASSERT_NE(GetFileAttributesW(tree.c_str()), INVALID_FILE_ATTRIBUTES)
       << "no tree at " << std::string(tree.begin(), tree.end()) << ": run through ctest";
   ASSERT_NO_FATAL_FAILURE(StartApp(L"\"" + tree + L"\""));

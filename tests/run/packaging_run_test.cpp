@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "app/main_window.h"
+#include "app/program_state.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "run/packaging_worker.h"
@@ -593,7 +594,7 @@ TEST_F(PackagingRunTest, EndingTheProgramBeforeTheWorkerStartsStopsIt) {
     ExitProcess(1);
   });
   holdNextWorker = true;
-  StartPackagingRun(TransferCopy);
+  StartPackagingRun(TransferCopy, *Program().Files, AppWindowHandle(MainWindow));
   FinishRunBeforeExit();
   SetEvent(ended);
   watchdog.join();

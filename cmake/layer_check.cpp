@@ -1,0 +1,2 @@
+// The layer check DLLs need one source of their own; everything they link
+// comes from the module archive.
