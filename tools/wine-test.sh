@@ -11,4 +11,6 @@ cd "$(dirname "$0")/.."
 . tools/wine-env.sh
 wine_env_start "$build"
 trap wine_env_stop EXIT
+# The end-to-end tests start the program through the runner from a Linux shell.
+export BUNDELOR_WINE_RUN="$(pwd)/tools/wine-run.sh"
 tools/wine-run.sh "$build/tests/$exe.exe" "$@"
