@@ -18,26 +18,12 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/program_texts.h"
 #include "support/pump.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-const wchar_t NamingPrompt[] = L"Benennung der Paket-Verzeichnisse:";
-const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
-const wchar_t NoDestination[] =
-    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t CopyFailed[] =
-    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t MoveFailed[] =
-    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
-    L"Der Vorgang wird abgebrochen.";
-const wchar_t CounterAdded[] =
-    L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.";
-const wchar_t BadCharacters[] =
-    L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung nicht erlaubt.\r\n"
-    L"Bitte \u00e4ndern Sie die Benennung.";
 
 // Holds the next worker thread, before its routine runs, until the abort
 // flag is set: the moment between a worker's creation and its first step.
@@ -117,10 +103,10 @@ bool RunUntilEnded(DWORD timeoutMs = 10000) {
 // A message box step that records its text and whether the progress window
 // still existed while it was shown.
 DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
-  return {MessageBoxMatch(L"Bundelor"), [text, progressOpen](HWND box) {
+  return {MessageBoxMatch(ProgramCaption), [text, progressOpen](HWND box) {
             if (progressOpen) *progressOpen = AppWindowHandle(ProgressWindow) != nullptr;
             *text = MessageBoxText(box);
-            PressButton(box, IDOK);
+            PostButtonCommand(box, IDOK);
           }};
 }
 
@@ -128,7 +114,7 @@ DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
 // message that ends the run.
 std::vector<DialogStep> DefaultAnswers(const std::wstring& destination, std::wstring* message,
                                        bool* progressOpen = nullptr) {
-  return {{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  return {{TextRequesterMatch(ProgramCaption), AnswerEnter()},
           {FolderChooserMatch(), AnswerFolder(destination)},
           MessageStep(message, progressOpen)};
 }
@@ -164,7 +150,7 @@ TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
   const std::string two = ReadWholeFile(source_ / L"Sub\\two.bin");
   ClickGadget(MoveOption);
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(L"Teil #-#")},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerText(L"Teil #-#")},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
   Run();
@@ -182,17 +168,17 @@ TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
   ClickGadget(MoveOption);
   std::wstring title;
   std::wstring warning;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
                            [&title](HWND dialog) {
                              title = GetAppWindowTitle(ProgressWindow);
-                             PressEnter(dialog);
+                             PostKey(dialog, VK_RETURN);
                            }},
                           {FolderChooserMatch(), AnswerCancel()},
                           MessageStep(&warning, nullptr)});
   Run();
   ClickGadget(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(title, L"Dateien verschieben...");
+  EXPECT_EQ(title, MoveTitle);
 }
 
 TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
@@ -211,14 +197,14 @@ TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
     TempDir dest;
     std::wstring notice, offered, done;
     DialogAnswerer answers(
-        {{TextRequesterMatch(L"Bundelor"),
-          c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PressEscape(d); })},
+        {{TextRequesterMatch(ProgramCaption),
+          c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PostKey(d, VK_ESCAPE); })},
          MessageStep(&notice, nullptr),
-         {TextRequesterMatch(L"Bundelor"),
+         {TextRequesterMatch(ProgramCaption),
           [&offered, &c](HWND dialog) {
             offered = ReadEditText(FindDescendant(dialog, L"Edit"));
             if (c.typedNext) SetEditText(FindDescendant(dialog, L"Edit"), c.typedNext);
-            PressEnter(dialog);
+            PostKey(dialog, VK_RETURN);
           }},
          {FolderChooserMatch(), AnswerFolder(dest.Path())},
          MessageStep(&done, nullptr)});
@@ -236,7 +222,7 @@ TEST_F(PackagingRunTest, CancelledDestinationWarnsAndTouchesNothing) {
   source_.WriteFile(L"a", "a");
   std::wstring warning;
   bool progressOpen = false;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerCancel()},
                           MessageStep(&warning, &progressOpen)});
   const RunSeen seen = Run();
@@ -268,16 +254,16 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
   ClickGadget(MoveOption);
   std::wstring warning, fileShown;
   LRESULT position = -1, maximum = -1;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          {MessageBoxMatch(L"Bundelor"), [&](HWND box) {
+                          {MessageBoxMatch(ProgramCaption), [&](HWND box) {
                              // The progress window is still open behind the warning.
                              HWND bar = GadgetHandle(ProgressBar);
                              position = SendMessageW(bar, PBM_GETPOS, 0, 0);
                              maximum = SendMessageW(bar, PBM_GETRANGE, FALSE, 0);
                              fileShown = WindowText(GadgetHandle(CurrentFileText));
                              warning = MessageBoxText(box);
-                             PressButton(box, IDOK);
+                             PostButtonCommand(box, IDOK);
                            }}});
   Run();
   ClickGadget(CopyOption);
@@ -354,7 +340,7 @@ TEST_F(PackagingRunTest, LongDestinationPatternAndNameTogether) {
   source_.WriteFile(name, "long way");
   const std::wstring pattern = std::wstring(60, L'p') + L" #";
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(pattern)},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerText(pattern)},
                           {FolderChooserMatch(), AnswerFolder(dest_ / deep)},
                           MessageStep(&done, nullptr)});
   Run();
@@ -372,16 +358,16 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
     MakeFileOfSize(source_ / name, 400LL * 1024 * 1024);
   }
   std::wstring unexpected;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
   ClickGadget(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
   ClickGadget(CancelButton);
   ClickGadget(CancelButton);
-  EXPECT_EQ(GetAppWindowTitle(ProgressWindow), L"Dateien kopieren... (Abbruch l\u00e4uft...)");
+  EXPECT_EQ(GetAppWindowTitle(ProgressWindow), CopyCancellingTitle);
   EXPECT_EQ(AbortRequested(), 1);
-  DialogAnswerer noMessage(MessageBoxMatch(L"Bundelor"), AnswerOk(&unexpected), 3000);
+  DialogAnswerer noMessage(MessageBoxMatch(ProgramCaption), AnswerOk(&unexpected), 3000);
   ASSERT_TRUE(RunUntilEnded(60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(noMessage.Answered()) << "an abort shows no message, saw: " << noMessage.Report();
@@ -426,14 +412,14 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   ClickGadget(PreviewButton);
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   // Hold the worker in its first requester while the main window is used.
-  DialogAnswerer hold({{TextRequesterMatch(L"Bundelor"), [](HWND dialog) {
+  DialogAnswerer hold({{TextRequesterMatch(ProgramCaption), [](HWND dialog) {
                           Sleep(1500);
-                          PressEscape(dialog);
+                          PostKey(dialog, VK_ESCAPE);
                         }},
-                       {MessageBoxMatch(L"Bundelor"), AnswerOk()},
-                       {TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                       {MessageBoxMatch(ProgramCaption), AnswerOk()},
+                       {TextRequesterMatch(ProgramCaption), AnswerEnter()},
                        {FolderChooserMatch(), AnswerCancel()},
-                       {MessageBoxMatch(L"Bundelor"), AnswerOk()}});
+                       {MessageBoxMatch(ProgramCaption), AnswerOk()}});
   ClickGadget(RunButton);
   ASSERT_TRUE(RunInProgress());
   // The requester disables the main window; these arrive anyway, as events
@@ -490,10 +476,10 @@ TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
   slow.lastTarget = Dest(L"Paket 1\\f99");
   std::atomic<bool> watching{false};
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
                            [&watching](HWND dialog) {
                              while (!watching) Sleep(10);
-                             PressEnter(dialog);
+                             PostKey(dialog, VK_RETURN);
                            }},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
@@ -523,7 +509,7 @@ TEST_F(PackagingRunTest, CancelDuringTheLastFileStillCompletes) {
   ClickGadget(CancelButton);
   // Window messages are served but the close event waits, as behind a busy
   // handler: a message shown meanwhile would come with the window still open.
-  PumpUntil([] { return FindWindowW(L"#32770", L"Bundelor") != nullptr; }, 4000);
+  PumpUntil([] { return FindWindowW(L"#32770", ProgramCaption) != nullptr; }, 4000);
   ASSERT_TRUE(RunUntilEnded());
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
@@ -539,8 +525,8 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
   DialogAnswerer hold(MessageBoxMatch(L"Halt"), [&early](HWND box) {
     Sleep(6000);  // longer than any time-out the worker could give up at
-    early = FindWindowW(L"#32770", L"Bundelor") != nullptr;
-    PressButton(box, IDOK);
+    early = FindWindowW(L"#32770", ProgramCaption) != nullptr;
+    PostButtonCommand(box, IDOK);
   });
   SetSource(source_.Path());
   ClickGadget(RunButton);
@@ -556,7 +542,7 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
 
 TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
   for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
   ClickGadget(RunButton);

@@ -32,6 +32,7 @@ void ClickGadget(int gadget);
 // Selects a line of a list box and lets it notify its window, as a user's
 // click does.
 void SelectListLine(int gadget, int index);
+// The lines of a list gadget (support/read.h reads a list by its handle).
 std::vector<std::wstring> ListLines(int gadget);
 // Gadget rectangle in its window's client coordinates.
 RECT GadgetRect(int gadget);
