@@ -8,8 +8,8 @@ void E2eTest::StartApp(const std::wstring& arguments) {
 }
 
 HWND E2eTest::G(int gadget) const {
-  if (gadget == PackageCountSpin || gadget == PackageSizeSpin) return FindDescendant(Main(), L"Edit", gadget);
-  return FindDescendant(Main(), nullptr, gadget);
+  const bool spin = gadget == PackageCountSpin || gadget == PackageSizeSpin;
+  return FindDescendant(Main(), spin ? L"Edit" : nullptr, gadget);
 }
 
 void E2eTest::ChooseSource(const std::wstring& folder) {
@@ -48,7 +48,7 @@ void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) 
   ClickGadget(RunButton);
   HWND requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption);
   ASSERT_NE(requester, nullptr) << "no naming requester after the run button";
-  ASSERT_TRUE(WaitFor([&] { return FindDescendant(requester, nullptr, TextRequesterOk) != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(requester, TextRequesterOk) != nullptr; }));
   WaitIdle(requester);
   EXPECT_TRUE(ShowsText(requester, NamingPrompt));
   HWND edit = FindDescendant(requester, L"Edit", TextRequesterEntry);

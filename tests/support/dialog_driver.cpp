@@ -125,11 +125,6 @@ bool DialogAnswerer::Answered() {
   return found_.size() == steps_.size();
 }
 
-size_t DialogAnswerer::StepsAnswered() {
-  Join();
-  return found_.size();
-}
-
 HWND DialogAnswerer::Window(size_t step) {
   Join();
   return step < found_.size() ? found_[step] : nullptr;

@@ -67,8 +67,6 @@ class DialogAnswerer {
   // Waits for the helper thread; true when every step found its window and
   // ran its action.
   bool Answered();
-  // Waits; how many steps found their window.
-  size_t StepsAnswered();
   // Waits; the window a step answered (0 if it found none).
   HWND Window(size_t step);
   // Waits; what went wrong, with the visible windows seen, for a failure message.

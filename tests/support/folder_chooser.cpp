@@ -13,11 +13,38 @@
 
 namespace {
 
-DWORD ProcessOf(HWND window) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  return processId;
-}
+// Memory in the chooser's process (which may be this one), for the tree's
+// messages whose pointers the system does not copy between processes.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    constexpr DWORD kAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+    process_ = OpenProcess(kAccess, FALSE, processId);
+    address_ = process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
+                                         PAGE_READWRITE)
+                        : nullptr;
+  }
+  ~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  void* Address() const { return address_; }
+  bool Write(const void* data, size_t size) {
+    return address_ && WriteProcessMemory(process_, address_, data, size, nullptr);
+  }
+  bool Read(void* data, size_t size, size_t offset) const {
+    const char* from = static_cast<char*>(address_) + offset;
+    return address_ && ReadProcessMemory(process_, from, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_;
+  void* address_;
+};
 
 // A folder's name as the chooser's tree shows it.
 std::wstring ShellDisplayName(const std::wstring& path) {
@@ -69,7 +96,7 @@ std::wstring FolderChooserSelection(HWND chooser) {
   if (!item) return std::wstring();
   // The tree writes the item into the chooser's own memory.
   constexpr size_t kChars = MAX_PATH;
-  RemoteBuffer remote(ProcessOf(chooser), sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+  RemoteBuffer remote(chooser, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
   TVITEMW tv = {};
   tv.mask = TVIF_TEXT;
   tv.hItem = reinterpret_cast<HTREEITEM>(item);
@@ -85,7 +112,7 @@ std::wstring FolderChooserSelection(HWND chooser) {
 bool SelectFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs) {
   // The path must be readable in the chooser's process.
   const size_t bytes = (path.size() + 1) * sizeof(wchar_t);
-  RemoteBuffer remote(ProcessOf(chooser), bytes);
+  RemoteBuffer remote(chooser, bytes);
   remote.Write(path.c_str(), bytes);
   return SelectUntil(chooser, TRUE, reinterpret_cast<LPARAM>(remote.Address()),
                      ShellDisplayName(path), LeafName(path), timeoutMs);

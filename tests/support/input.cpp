@@ -27,6 +27,18 @@ void LetForegroundCatchUp() {
   if (HWND foreground = GetForegroundWindow()) WaitIdle(foreground);
 }
 
+// A left click at a point of the window's client area.
+void ClickClientPoint(HWND window, int x, int y) {
+  POINT p = {x, y};
+  ClientToScreen(window, &p);
+  SendMouseInput(p, 0);
+  SendMouseInput(p, MOUSEEVENTF_LEFTDOWN);
+  SendMouseInput(p, MOUSEEVENTF_LEFTUP);
+  WaitIdle(window);
+  Sleep(30);
+  WaitIdle(window);
+}
+
 }  // namespace
 
 void SendKeyStroke(WORD virtualKey, WORD modifier) {
@@ -85,17 +97,6 @@ void TypeChars(const std::wstring& text) {
   }
   LetForegroundCatchUp();
   Sleep(30);
-}
-
-void ClickClientPoint(HWND window, int x, int y) {
-  POINT p = {x, y};
-  ClientToScreen(window, &p);
-  SendMouseInput(p, 0);
-  SendMouseInput(p, MOUSEEVENTF_LEFTDOWN);
-  SendMouseInput(p, MOUSEEVENTF_LEFTUP);
-  WaitIdle(window);
-  Sleep(30);
-  WaitIdle(window);
 }
 
 void Click(HWND window) {

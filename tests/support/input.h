@@ -23,8 +23,7 @@ bool ForegroundOf(HWND topLevel);  // brings it to the front; true when it is th
 void KeyStroke(WORD virtualKey, WORD modifier = 0);
 void KeyStrokes(WORD virtualKey, int times);
 void TypeChars(const std::wstring& text);
-// A left click at a point of the window's client area; Click at its centre.
-void ClickClientPoint(HWND window, int x, int y);
+// A left click at the centre of the window's client area.
 void Click(HWND window);
 void ClickListLine(HWND list, int index);
 // A click on a push button of a dialog, brought to the front first; false when

@@ -17,7 +17,8 @@ inline constexpr wchar_t MoveCancellingTitle[] = L"Dateien verschieben... (Abbru
 // Main window texts.
 inline constexpr wchar_t ContentsCaption[] = L"Inhalt des markierten Pakets";
 // The contents caption with a package selected, up to its size.
-inline constexpr wchar_t SizedContentsCaption[] = L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ";
+inline constexpr wchar_t SizedContentsCaption[] =
+    L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ";
 inline constexpr wchar_t RunButtonText[] = L"Paketierung durchf\u00fchren";
 
 // Messages.

@@ -92,25 +92,3 @@ std::vector<ButtonInfo> DialogButtons(HWND dialog) {
   EnumChildWindows(dialog, CollectButton, reinterpret_cast<LPARAM>(&buttons));
   return buttons;
 }
-
-RemoteBuffer::RemoteBuffer(DWORD processId, size_t size)
-    : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                           processId)),
-      address_(process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                         PAGE_READWRITE)
-                        : nullptr) {}
-
-RemoteBuffer::~RemoteBuffer() {
-  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-  if (process_) CloseHandle(process_);
-}
-
-bool RemoteBuffer::Write(const void* data, size_t size, size_t offset) {
-  return address_ && WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                        nullptr);
-}
-
-bool RemoteBuffer::Read(void* data, size_t size, size_t offset) const {
-  return address_ && ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
-                                       nullptr);
-}

@@ -34,20 +34,3 @@ struct ButtonInfo {
 };
 // The visible push buttons inside the dialog, in window order.
 std::vector<ButtonInfo> DialogButtons(HWND dialog);
-
-// Memory in another process, for the messages of common controls whose
-// pointers the system does not copy between processes (this process works too).
-class RemoteBuffer {
- public:
-  RemoteBuffer(DWORD processId, size_t size);
-  ~RemoteBuffer();
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-  void* Address() const { return address_; }
-  bool Write(const void* data, size_t size, size_t offset = 0);
-  bool Read(void* data, size_t size, size_t offset = 0) const;
-
- private:
-  HANDLE process_;
-  void* address_;
-};

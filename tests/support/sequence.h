@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // Compares what a test saw (events, messages, focus stops, ...) with the
@@ -26,13 +27,9 @@ SequenceEntry<T> Optional(T value) {
 }
 
 template <typename T>
-struct NonDeduced {
-  using Type = T;
-};
-
-template <typename T>
 ::testing::AssertionResult MatchesSequence(
-    const std::vector<T>& seen, const std::vector<SequenceEntry<typename NonDeduced<T>::Type>>& expected,
+    const std::vector<T>& seen,
+    const std::vector<SequenceEntry<std::common_type_t<T>>>& expected,  // T taken from seen only
     const std::string& context) {
   size_t s = 0;
   size_t e = 0;

@@ -13,7 +13,8 @@ TEST(SequenceMatch, OptionalEntriesMayBeMissingOthersMayNot) {
 }
 
 TEST(SequenceMatch, AMismatchShowsBothSequencesAndTheContext) {
-  const std::string text = MatchesSequence<int>({1, 5, 3}, {1, Optional(4), 3}, "after Tab").message();
+  const std::string text =
+      MatchesSequence<int>({1, 5, 3}, {1, Optional(4), 3}, "after Tab").message();
   EXPECT_NE(text.find("after Tab: expected entry 2 (3), saw 5"), std::string::npos) << text;
   EXPECT_NE(text.find("seen:    1 5 3"), std::string::npos) << text;
   EXPECT_NE(text.find("expected: 1 4? 3"), std::string::npos) << text;
