@@ -111,16 +111,16 @@ TEST_F(MainWindowTest, ControlsFollowCreationOrderNotNumbers) {
 }
 
 TEST_F(MainWindowTest, OptionGroupsAreIndependent) {
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   EXPECT_EQ(ReadState(MoveOption), 1);
   EXPECT_EQ(ReadState(CopyOption), 0);
   EXPECT_EQ(ReadState(BySizeOption), 1);
-  ClickGadget(ByCountOption);
+  PostGadgetClick(ByCountOption);
   EXPECT_EQ(ReadState(ByCountOption), 1);
   EXPECT_EQ(ReadState(BySizeOption), 0);
   EXPECT_EQ(ReadState(MoveOption), 1);
-  ClickGadget(CopyOption);
-  ClickGadget(BySizeOption);
+  PostGadgetClick(CopyOption);
+  PostGadgetClick(BySizeOption);
   EXPECT_EQ(ReadState(CopyOption), 1);
   EXPECT_EQ(ReadState(BySizeOption), 1);
   EXPECT_EQ(ReadState(ByCountOption), 0);

@@ -25,7 +25,7 @@ std::vector<std::wstring> Package(int index) {
 class PlanTest : public ::testing::Test {
  protected:
   void TearDown() override { RestoreStartSettings(); }
-  void Preview() { ClickGadget(PreviewButton); }
+  void Preview() { PostGadgetClick(PreviewButton); }
   std::wstring Source() const { return dir_.Path() + L"\\"; }
   std::wstring File(const wchar_t* name) const { return dir_.Path() + L"\\" + name; }
   TempDir dir_;
@@ -148,10 +148,10 @@ TEST_F(PlanTest, SettingsTakeEffectOnlyWithThePreviewButton) {
   Preview();
   ASSERT_EQ(ListLines(PackageList).size(), 2u);
   UseCount(4);
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   RunLoopFor(50);
   EXPECT_EQ(ListLines(PackageList).size(), 2u);
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   Preview();
   EXPECT_EQ(ListLines(PackageList).size(), 4u);
 }
@@ -168,7 +168,7 @@ TEST_F(PlanTest, OutOfMemoryLeavesNoPlanToRun) {
     for (const int button : {PreviewButton, RunButton}) {
       std::wstring seen;
       DialogAnswerer answers(MessageBoxMatch(ProgramCaption), AnswerOk(&seen));
-      ClickGadget(button);
+      PostGadgetClick(button);
       EXPECT_TRUE(answers.Answered()) << answers.Report();
       EXPECT_EQ(seen, OutOfMemory);
       EXPECT_EQ(small.EntryCount(), 0);

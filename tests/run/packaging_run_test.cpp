@@ -69,7 +69,7 @@ class PackagingRunTest : public ::testing::Test {
   RunSeen RunFrom(const std::wstring& source, DWORD timeoutMs = 30000) {
     RunSeen seen;
     SetSource(source);
-    ClickGadget(RunButton);
+    PostGadgetClick(RunButton);
     seen.ended = RunLoopUntil(
         [&seen] {
           HWND progress = AppWindowHandle(ProgressWindow);
@@ -148,13 +148,13 @@ TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
   source_.WriteSizedFile(L"Sub\\two.bin", 4000, 8);
   const std::string one = ReadWholeFile(source_ / L"one.bin");
   const std::string two = ReadWholeFile(source_ / L"Sub\\two.bin");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring done;
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerText(L"Teil #-#")},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
   EXPECT_EQ(ReadWholeFile(Dest(L"Teil 1-1\\one.bin")), one);
@@ -165,7 +165,7 @@ TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
 
 TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
   source_.WriteFile(L"a", "a");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring title;
   std::wstring warning;
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
@@ -176,7 +176,7 @@ TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
                           {FolderChooserMatch(), AnswerCancel()},
                           MessageStep(&warning, nullptr)});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(title, MoveTitle);
 }
@@ -251,7 +251,7 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
   source_.WriteFile(L"b.txt", "second");
   source_.WriteFile(L"c.txt", "third");
   dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring warning, fileShown;
   LRESULT position = -1, maximum = -1;
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
@@ -266,7 +266,7 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
                              PostButtonCommand(box, IDOK);
                            }}});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(warning, MoveFailed);
   EXPECT_EQ(position, 1) << "one file done";
@@ -361,10 +361,10 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
-  ClickGadget(CancelButton);
-  ClickGadget(CancelButton);
+  PostGadgetClick(CancelButton);
+  PostGadgetClick(CancelButton);
   EXPECT_EQ(GetAppWindowTitle(ProgressWindow), CopyCancellingTitle);
   EXPECT_EQ(AbortRequested(), 1);
   DialogAnswerer noMessage(MessageBoxMatch(ProgramCaption), AnswerOk(&unexpected), 3000);
@@ -387,7 +387,7 @@ TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
   std::wstring message;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &message));
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
   HWND mainWindow = AppWindowHandle(MainWindow);
   SetForegroundWindow(mainWindow);
@@ -409,7 +409,7 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   for (int i = 0; i < 3; ++i) source_.WriteFile(L"f" + std::to_wstring(i), "x");
   UseCount(3);
   SetSource(source_.Path());
-  ClickGadget(PreviewButton);
+  PostGadgetClick(PreviewButton);
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   // Hold the worker in its first requester while the main window is used.
   DialogAnswerer hold({{TextRequesterMatch(ProgramCaption), [](HWND dialog) {
@@ -420,7 +420,7 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
                        {TextRequesterMatch(ProgramCaption), AnswerEnter()},
                        {FolderChooserMatch(), AnswerCancel()},
                        {MessageBoxMatch(ProgramCaption), AnswerOk()}});
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunInProgress());
   // The requester disables the main window; these arrive anyway, as events
   // posted by another program would.
@@ -433,7 +433,7 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   EXPECT_TRUE(ListLines(ContentsList).empty()) << "the list was walked during the run";
   ASSERT_TRUE(RunUntilEnded());
   EXPECT_TRUE(hold.Answered()) << hold.Report();
-  ClickGadget(PreviewButton);
+  PostGadgetClick(PreviewButton);
   EXPECT_EQ(ListLines(PackageList).size(), 1u);
 }
 
@@ -484,7 +484,7 @@ TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   const auto data = reinterpret_cast<DWORD_PTR>(&slow);
   SetWindowSubclass(AppWindowHandle(ProgressWindow), SlowDisplayProc, 1, data);
   SetWindowSubclass(GadgetHandle(CurrentFileText), SlowDisplayProc, 2, data);
@@ -504,9 +504,9 @@ TEST_F(PackagingRunTest, CancelDuringTheLastFileStillCompletes) {
   bool progressOpen = true;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
-  ClickGadget(CancelButton);
+  PostGadgetClick(CancelButton);
   // Window messages are served but the close event waits, as behind a busy
   // handler: a message shown meanwhile would come with the window still open.
   PumpUntil([] { return FindWindowW(L"#32770", ProgramCaption) != nullptr; }, 4000);
@@ -529,7 +529,7 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
     PostButtonCommand(box, IDOK);
   });
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   // The run happens while the main thread is in this box's loop, which serves
   // the worker's window requests but not the close event.
   MessageBoxW(AppWindowHandle(MainWindow), L"", L"Halt", MB_OK);
@@ -545,7 +545,7 @@ TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());
@@ -561,7 +561,7 @@ TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
 TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
   source_.WriteFile(L"a", "a");
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(L"InputRequester", nullptr) != nullptr; }));
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());

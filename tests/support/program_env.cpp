@@ -49,7 +49,7 @@ void RunLoopFor(DWORD ms) {
   RunLoopUntil([] { return false; }, ms);
 }
 
-void ClickGadget(int gadget) {
+void PostGadgetClick(int gadget) {
   // Posted, so the button's notification arrives inside the event wait, the
   // way a real click does.
   PostMessageW(GadgetHandle(gadget), BM_CLICK, 0, 0);

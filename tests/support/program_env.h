@@ -28,7 +28,7 @@ bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 void RunLoopFor(DWORD ms);
 // Clicks a push or option button the way a mouse click reaches it, and runs
 // the loop until the click has been handled.
-void ClickGadget(int gadget);
+void PostGadgetClick(int gadget);
 // Selects a line of a list box and lets it notify its window, as a user's
 // click does.
 void SelectListLine(int gadget, int index);
