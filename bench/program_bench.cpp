@@ -19,6 +19,7 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/program_texts.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
   WriteState(MoveOption, move ? 1 : 0);
   RunLoopFor(50);
   std::wstring ending;
-  DialogAnswerer questions({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer questions({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                             {FolderChooserMatch(), AnswerFolder(destination)}},
                            1800000);
   barMaximumAt = closeRequestAt = shownAt = lastTextAt = longestTextGap = 0.0;
@@ -145,17 +146,17 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
         if (closeRequestAt > 0.0 || !RunInProgress()) return true;
         if (GetTickCount() - lookedAt < 1000) return false;
         lookedAt = GetTickCount();
-        return FindWindowW(L"#32770", L"Bundelor") != nullptr;
+        return FindWindowW(L"#32770", ProgramCaption) != nullptr;
       },
       1800000);
-  DialogAnswerer completion(MessageBoxMatch(L"Bundelor"), AnswerOk(&ending), 60000);
+  DialogAnswerer completion(MessageBoxMatch(ProgramCaption), AnswerOk(&ending), 60000);
   const bool ended = RunLoopUntil(
       [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
       60000);
   WriteState(CopyOption, 1);
   WriteState(MoveOption, 0);
   if (!questions.Answered() || !completion.Answered() || !ended) return false;
-  if (ending != L"Die Paketierung ist abgeschlossen!") return false;
+  if (ending != Completed) return false;
   *figures = {closeRequestAt - barMaximumAt, shownAt - barMaximumAt, texts, longestTextGap};
   return true;
 }

@@ -4,24 +4,14 @@
 #include "app/main_window.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "support/input.h"
 #include "support/program_env.h"
+#include "support/sequence.h"
 
 namespace {
 
 void Key(WORD vk, bool shift) {
-  INPUT input[4] = {};
-  int n = 0;
-  auto add = [&](WORD key, DWORD flags) {
-    input[n].type = INPUT_KEYBOARD;
-    input[n].ki.wVk = key;
-    input[n].ki.dwFlags = flags;
-    ++n;
-  };
-  if (shift) add(VK_SHIFT, 0);
-  add(vk, 0);
-  add(vk, KEYEVENTF_KEYUP);
-  if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(n), input, sizeof(INPUT));
+  SendKeyStroke(vk, shift ? VK_SHIFT : 0);
   RunLoopFor(40);
 }
 
@@ -43,14 +33,16 @@ TEST_F(MainWindowInput, TabFollowsCreationOrderAndWrapsBothWays) {
   // field because it was created before it. The button control itself gives
   // a radio button WS_TABSTOP when checked and takes it when unchecked, so
   // only the checked option of each group is a stop.
-  const int order[] = {SourcePathField, BrowseButton,  BySizeOption, PackageCountSpin,
-                       PackageSizeSpin, SizeUnitCombo, CopyOption,   PackageList,
-                       ContentsList,    PreviewButton, RunButton};
+  const std::vector<SequenceEntry<int>> stops = {
+      BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin, SizeUnitCombo,  CopyOption,
+      PackageList,  ContentsList, PreviewButton,    RunButton,       SourcePathField};
   SetFocus(GadgetHandle(SourcePathField));
-  for (size_t i = 1; i <= std::size(order); ++i) {
+  std::vector<int> seen;
+  for (size_t i = 0; i < stops.size(); ++i) {
     Key(VK_TAB, false);
-    EXPECT_EQ(FocusedGadget(), order[i % std::size(order)]) << "after Tab number " << i;
+    seen.push_back(FocusedGadget());
   }
+  EXPECT_TRUE(MatchesSequence(seen, stops, "Tab from the source field"));
   ASSERT_EQ(FocusedGadget(), SourcePathField);
   Key(VK_TAB, true);
   EXPECT_EQ(FocusedGadget(), RunButton) << "Shift+Tab from the first goes to the last";

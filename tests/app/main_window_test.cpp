@@ -5,6 +5,8 @@
 #include "support/program_env.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "support/program_texts.h"
+#include "support/sequence.h"
 
 namespace {
 
@@ -46,7 +48,7 @@ TEST_F(MainWindowTest, TitleSizeAndCentredPlacement) {
   HWND window = AppWindowHandle(MainWindow);
   wchar_t title[64];
   GetWindowTextW(window, title, 64);
-  EXPECT_STREQ(title, L"Quoddle - Bundelor 1.0");
+  EXPECT_STREQ(title, MainTitle);
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_EQ(AppWindowInnerWidth(MainWindow), 576);
   EXPECT_EQ(AppWindowInnerHeight(MainWindow), 422);
@@ -71,7 +73,7 @@ TEST_F(MainWindowTest, GadgetsStoodWhereCreatedWithTheirTexts) {
   }
   EXPECT_EQ(initial[RunButton].rect.left, 210);
   EXPECT_EQ(initial[RunButton].rect.top, 385);
-  EXPECT_EQ(initial[RunButton].text, L"Paketierung durchf\u00fchren");
+  EXPECT_EQ(initial[RunButton].text, RunButtonText);
 }
 
 TEST_F(MainWindowTest, InitialValuesAndUnitItems) {
@@ -104,21 +106,21 @@ TEST_F(MainWindowTest, ControlsFollowCreationOrderNotNumbers) {
     ids.push_back(GetDlgCtrlID(c));
   }
   // Each spin field is a text part followed by its arrows, both numbered.
-  const std::vector<int> expected = {0, 1, 2, 3, 4, 6, 5, 5, 7, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-  EXPECT_EQ(ids, expected);
+  EXPECT_TRUE(MatchesSequence(ids, {0, 1, 2, 3, 4, 6, 5, 5, 7, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16},
+                              "children of the main window in z order"));
 }
 
 TEST_F(MainWindowTest, OptionGroupsAreIndependent) {
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   EXPECT_EQ(ReadState(MoveOption), 1);
   EXPECT_EQ(ReadState(CopyOption), 0);
   EXPECT_EQ(ReadState(BySizeOption), 1);
-  ClickGadget(ByCountOption);
+  PostGadgetClick(ByCountOption);
   EXPECT_EQ(ReadState(ByCountOption), 1);
   EXPECT_EQ(ReadState(BySizeOption), 0);
   EXPECT_EQ(ReadState(MoveOption), 1);
-  ClickGadget(CopyOption);
-  ClickGadget(BySizeOption);
+  PostGadgetClick(CopyOption);
+  PostGadgetClick(BySizeOption);
   EXPECT_EQ(ReadState(CopyOption), 1);
   EXPECT_EQ(ReadState(BySizeOption), 1);
   EXPECT_EQ(ReadState(ByCountOption), 0);

@@ -8,12 +8,13 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/program_texts.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 std::wstring Caption(const wchar_t* size) {
-  return std::wstring(L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ") + size + L" MiB)";
+  return SizedContentsCaption + std::wstring(size) + L" MiB)";
 }
 
 std::vector<std::wstring> Package(int index) {
@@ -24,7 +25,7 @@ std::vector<std::wstring> Package(int index) {
 class PlanTest : public ::testing::Test {
  protected:
   void TearDown() override { RestoreStartSettings(); }
-  void Preview() { ClickGadget(PreviewButton); }
+  void Preview() { PostGadgetClick(PreviewButton); }
   std::wstring Source() const { return dir_.Path() + L"\\"; }
   std::wstring File(const wchar_t* name) const { return dir_.Path() + L"\\" + name; }
   TempDir dir_;
@@ -147,10 +148,10 @@ TEST_F(PlanTest, SettingsTakeEffectOnlyWithThePreviewButton) {
   Preview();
   ASSERT_EQ(ListLines(PackageList).size(), 2u);
   UseCount(4);
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   RunLoopFor(50);
   EXPECT_EQ(ListLines(PackageList).size(), 2u);
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   Preview();
   EXPECT_EQ(ListLines(PackageList).size(), 4u);
 }
@@ -166,11 +167,10 @@ TEST_F(PlanTest, OutOfMemoryLeavesNoPlanToRun) {
     Program().Files = &small;
     for (const int button : {PreviewButton, RunButton}) {
       std::wstring seen;
-      DialogAnswerer answers(MessageBoxMatch(L"Bundelor"), AnswerOk(&seen));
-      ClickGadget(button);
+      DialogAnswerer answers(MessageBoxMatch(ProgramCaption), AnswerOk(&seen));
+      PostGadgetClick(button);
       EXPECT_TRUE(answers.Answered()) << answers.Report();
-      EXPECT_EQ(seen, L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
-                      L"Der Vorgang wird abgebrochen.");
+      EXPECT_EQ(seen, OutOfMemory);
       EXPECT_EQ(small.EntryCount(), 0);
       EXPECT_TRUE(ListLines(PackageList).empty());
       EXPECT_FALSE(RunInProgress());

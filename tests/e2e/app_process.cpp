@@ -1,9 +1,9 @@
 #include "e2e/app_process.h"
 
-#include "e2e/remote_ui.h"
+#include "support/find.h"
 #include "support/program_file.h"
-
-const wchar_t MainTitle[] = L"Quoddle - Bundelor 1.0";
+#include "support/program_texts.h"
+#include "support/wait.h"
 
 AppProcess::AppProcess() : info_(), main_(nullptr) {}
 

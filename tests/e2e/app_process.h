@@ -33,5 +33,3 @@ class AppProcess {
   HWND main_;
   std::string problem_;
 };
-
-extern const wchar_t MainTitle[];

@@ -9,7 +9,7 @@ namespace {
 using CloseTest = E2eTest;
 
 TEST_F(CloseTest, AltF4OnTheIdleWindowEndsTheProcessWithZero) {
-  PressKeyWith(VK_MENU, VK_F4);
+  KeyStroke(VK_F4, VK_MENU);
   DWORD code = 1;
   ASSERT_TRUE(app_.WaitForExit(10000, &code));
   EXPECT_EQ(code, 0u);
@@ -39,7 +39,7 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
     mainInFront = ForegroundOf(Main()) && !WaitFor([&] { return GetForegroundWindow() != Main(); }, 300);
   }
   ASSERT_TRUE(mainInFront);
-  PressKeyWith(VK_MENU, VK_F4);
+  KeyStroke(VK_F4, VK_MENU);
   DWORD code = 1;
   ASSERT_TRUE(app_.WaitForExit(60000, &code)) << "the program did not end";
   EXPECT_EQ(code, 0u);

@@ -26,12 +26,12 @@ TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {
   const std::wstring missing = dir / L"fehlt";
   // The warning is open over the main window: no bringing it to the front.
   ASSERT_TRUE(app_.Start(L"\"" + missing + L"\"")) << app_.Problem();
-  HWND box = WaitForMessageBox(app_.Id());
+  HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr) << "no warning";
-  EXPECT_EQ(MessageText(box), L"Das Verzeichnis\r\n" + missing +
+  EXPECT_EQ(MessageBoxText(box), L"Das Verzeichnis\r\n" + missing +
                                   L"\r\nwurde nicht gefunden. Bundelor startet ohne "
                                   L"Quell-Verzeichnis.");
-  EXPECT_TRUE(PressButton(box, IDOK));
+  EXPECT_TRUE(ClickButton(box, IDOK));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   EXPECT_EQ(WindowText(G(SourcePathField)), L"");
 }

@@ -8,15 +8,16 @@ void E2eTest::StartApp(const std::wstring& arguments) {
 }
 
 HWND E2eTest::G(int gadget) const {
-  if (gadget == PackageCountSpin || gadget == PackageSizeSpin) return Control(Main(), gadget, L"Edit");
-  return Control(Main(), gadget);
+  const bool spin = gadget == PackageCountSpin || gadget == PackageSizeSpin;
+  return FindDescendant(Main(), spin ? L"Edit" : nullptr, gadget);
 }
 
 void E2eTest::ChooseSource(const std::wstring& folder) {
   ClickGadget(BrowseButton);
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr) << "no folder chooser after the browse button";
-  EXPECT_TRUE(ChooseFolder(chooser, folder)) << "the chooser never showed the folder";
+  EXPECT_TRUE(SelectFolder(chooser, folder)) << "the chooser never showed the folder";
+  ClickButton(chooser, IDOK);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
   std::wstring shown = folder;
   if (shown.back() != L'\\') shown += L'\\';
@@ -35,47 +36,46 @@ void E2eTest::UseCount(int count) {
   ClickGadget(PackageCountSpin);
   const int now = std::stoi(WindowText(spin));
   const WORD key = count < now ? VK_DOWN : VK_UP;
-  PressKeyTimes(key, std::abs(count - now));
+  KeyStrokes(key, std::abs(count - now));
   ASSERT_EQ(SettledText(spin, std::to_wstring(count)), std::to_wstring(count));
 }
 
 int E2eTest::FocusedGadget(int expected) {
-  return Settled([this] { return GetDlgCtrlID(FocusOf(Main())); }, expected);
+  return Settled([this] { return GetDlgCtrlID(FocusedControl(Main())); }, expected);
 }
 
 void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) {
   ClickGadget(RunButton);
-  HWND requester = WaitForWindow(app_.Id(), L"InputRequester", L"Bundelor");
+  HWND requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption);
   ASSERT_NE(requester, nullptr) << "no naming requester after the run button";
-  ASSERT_TRUE(WaitFor([&] { return Control(requester, 1000) != nullptr; }));
+  ASSERT_TRUE(WaitFor([&] { return GetDlgItem(requester, TextRequesterOk) != nullptr; }));
   WaitIdle(requester);
-  EXPECT_TRUE(ShowsText(requester, L"Benennung der Paket-Verzeichnisse:"));
-  HWND edit = Control(requester, 10, L"Edit");
-  EXPECT_EQ(WindowText(edit), L"Paket #");
+  EXPECT_TRUE(ShowsText(requester, NamingPrompt));
+  HWND edit = FindDescendant(requester, L"Edit", TextRequesterEntry);
+  EXPECT_EQ(WindowText(edit), DefaultPattern);
   ForegroundOf(requester);
   if (pattern) {
-    PressKey(VK_HOME, true);  // the caret stands after the offered text
-    TypeText(pattern);
+    KeyStroke(VK_HOME, VK_SHIFT);  // the caret stands after the offered text
+    TypeChars(pattern);
     EXPECT_EQ(SettledText(edit, pattern), pattern);
   }
-  PressKey(VK_RETURN);
+  KeyStroke(VK_RETURN);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(requester); }));
 
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr) << "no destination chooser";
-  EXPECT_TRUE(ShowsText(chooser, L"Speicher-Pfad der Pakete"));
+  EXPECT_TRUE(ShowsText(chooser, DestinationPrompt));
   if (destination.empty()) {
-    EXPECT_TRUE(CancelDialog(chooser));
+    EXPECT_TRUE(ClickButton(chooser, IDCANCEL));
   } else {
-    EXPECT_TRUE(ChooseFolder(chooser, destination)) << "the chooser never showed the destination";
+    EXPECT_TRUE(SelectFolder(chooser, destination)) << "the chooser never showed the destination";
+    ClickButton(chooser, IDOK);
   }
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
 }
 
 HWND E2eTest::ProgressWindow() const {
-  for (const wchar_t* title : {L"Dateien kopieren...", L"Dateien verschieben...",
-                               L"Dateien kopieren... (Abbruch l\u00e4uft...)",
-                               L"Dateien verschieben... (Abbruch l\u00e4uft...)"}) {
+  for (const wchar_t* title : {CopyTitle, MoveTitle, CopyCancellingTitle, MoveCancellingTitle}) {
     // The window exists hidden before its first file: look past visibility.
     HWND found = nullptr;
     while ((found = FindWindowExW(nullptr, found, nullptr, title)) != nullptr) {
@@ -87,11 +87,23 @@ HWND E2eTest::ProgressWindow() const {
   return nullptr;
 }
 
+HWND E2eTest::WaitForMessageBox(DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitFor(
+      [&] {
+        found = FindProcessWindow(app_.Id(), L"#32770", ProgramCaption);
+        return found && GetDlgItem(found, 0xFFFF) && GetDlgItem(found, IDOK);
+      },
+      timeoutMs);
+  if (found) WaitIdle(found);
+  return found;
+}
+
 std::wstring E2eTest::AnswerMessage(DWORD timeoutMs) {
-  HWND box = WaitForMessageBox(app_.Id(), timeoutMs);
+  HWND box = WaitForMessageBox(timeoutMs);
   if (!box) return std::wstring();
-  const std::wstring text = MessageText(box);
-  EXPECT_TRUE(PressButton(box, IDOK));
+  const std::wstring text = MessageBoxText(box);
+  EXPECT_TRUE(ClickButton(box, IDOK));
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   return text;
 }

@@ -6,30 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "e2e/app_process.h"
-#include "e2e/remote_ui.h"
-
-// Control identifiers of the program's windows (its gadget numbers).
-enum Gadget : int {
-  SourceFrame = 0,
-  SourcePathField = 1,
-  BrowseButton = 2,
-  ByCountOption = 4,
-  PackageCountSpin = 5,
-  BySizeOption = 6,
-  PackageSizeSpin = 7,
-  SizeUnitCombo = 8,
-  CopyOption = 9,
-  MoveOption = 10,
-  PackageList = 12,
-  ContentsFrame = 13,
-  ContentsList = 14,
-  PreviewButton = 15,
-  RunButton = 16,
-  CurrentFileText = 18,
-  ProgressBar = 19,
-  CancelButton = 20,
-};
+#include "run/progress_window.h"
+#include "support/dialog_driver.h"
+#include "support/program_texts.h"
 
 // Every test gets a freshly started program and ends it (terminating it if the
 // test did not end it itself).
@@ -63,6 +44,9 @@ class E2eTest : public ::testing::Test {
   // Waits for the program's next message box, reads it and presses OK; ""
   // when none came.
   std::wstring AnswerMessage(DWORD timeoutMs = 30000);
+
+  // Waits for the program's message box (one with a text and an OK button).
+  HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
 
   AppProcess app_;
   // Set by a test's constructor: the largest file the program may write

@@ -6,8 +6,6 @@ namespace {
 
 using PreviewTest = E2eTest;
 
-const wchar_t Caption[] = L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ";
-
 TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   TempDir source;
   source.WriteSizedFile(L"a.txt", 1000, 1);
@@ -37,7 +35,7 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
-    const std::wstring caption = Caption + std::wstring(c.mib) + L" MiB)";
+    const std::wstring caption = SizedContentsCaption + std::wstring(c.mib) + L" MiB)";
     EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
     EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
     EXPECT_EQ(ListSelection(G(PackageList)), c.line);
@@ -57,12 +55,12 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
 
   // 703 KiB, set with the arrow keys: the spin's text cannot be typed into.
   ClickGadget(PackageSizeSpin);
-  TypeText(L"5");
-  PressKeyTimes(VK_UP, 3);
+  TypeChars(L"5");
+  KeyStrokes(VK_UP, 3);
   EXPECT_EQ(SettledText(G(PackageSizeSpin), L"703"), L"703") << "typing is no way to change it";
-  PressKey(VK_TAB);
+  KeyStroke(VK_TAB);
   ASSERT_EQ(FocusedGadget(SizeUnitCombo), SizeUnitCombo);
-  PressKey(VK_UP);
+  KeyStroke(VK_UP);
   EXPECT_EQ(SettledText(G(SizeUnitCombo), L"KiB (1024)"), L"KiB (1024)");
 
   ClickGadget(PreviewButton);
@@ -82,14 +80,14 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
-    const std::wstring caption = Caption + std::wstring(c.mib) + L" MiB)";
+    const std::wstring caption = SizedContentsCaption + std::wstring(c.mib) + L" MiB)";
     EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
     EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
   }
 
   // One step less and the two largest no longer share a package.
   ClickGadget(PackageSizeSpin);
-  PressKey(VK_DOWN);
+  KeyStroke(VK_DOWN);
   ASSERT_EQ(SettledText(G(PackageSizeSpin), L"702"), L"702");
   ClickGadget(PreviewButton);
   ASSERT_EQ(SettledLines(G(PackageList), three), three);
@@ -105,7 +103,7 @@ TEST_F(PreviewTest, CancellingTheChooserEmptiesTheSource) {
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr);
   EXPECT_TRUE(ShowsText(chooser, L"Quell-Pfad"));
-  EXPECT_TRUE(CancelDialog(chooser));
+  EXPECT_TRUE(ClickButton(chooser, IDCANCEL));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
   EXPECT_EQ(SettledText(G(SourcePathField), L""), L"");
 }

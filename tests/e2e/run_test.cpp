@@ -6,15 +6,6 @@
 
 namespace {
 
-const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
-const wchar_t NoDestination[] =
-    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t CopyFailed[] =
-    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t MoveFailed[] =
-    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
-    L"Der Vorgang wird abgebrochen.";
-
 class RunTest : public E2eTest {
  protected:
   // A small tree with real content: scan order a.txt, Sub\b.bin,
@@ -85,12 +76,12 @@ TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   MakeTree();
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L""));
-  HWND box = WaitForMessageBox(app_.Id());
+  HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr);
   EXPECT_NE(ProgressWindow(), nullptr) << "the warning comes while the run's window exists";
   EXPECT_FALSE(IsWindowVisible(ProgressWindow())) << "a run without files never shows it";
-  EXPECT_EQ(MessageText(box), NoDestination);
-  PressButton(box, IDOK);
+  EXPECT_EQ(MessageBoxText(box), NoDestination);
+  ClickButton(box, IDOK);
   ASSERT_TRUE(RunEnded());
   EXPECT_TRUE(FolderContents(dest_.Path()).empty());
   EXPECT_EQ(FolderContents(source_.Path()).size(), 6u);
@@ -105,14 +96,14 @@ TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
   ClickGadget(MoveOption);
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
-  HWND box = WaitForMessageBox(app_.Id());
+  HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr);
   HWND progress = ProgressWindow();
   ASSERT_NE(progress, nullptr) << "the warning comes while the run's window is open";
-  EXPECT_EQ(WindowText(progress), L"Dateien verschieben...");
-  EXPECT_EQ(WindowText(Control(progress, CurrentFileText)), L"b.txt");
-  EXPECT_EQ(MessageText(box), MoveFailed);
-  PressButton(box, IDOK);
+  EXPECT_EQ(WindowText(progress), MoveTitle);
+  EXPECT_EQ(WindowText(FindDescendant(progress, nullptr, CurrentFileText)), L"b.txt");
+  EXPECT_EQ(MessageBoxText(box), MoveFailed);
+  ClickButton(box, IDOK);
   ASSERT_TRUE(RunEnded());
   EXPECT_EQ(ReadWholeFile(dest_ / L"Paket 1\\a.txt"), "first");
   EXPECT_FALSE(FileExists(source_ / L"a.txt"));
@@ -133,14 +124,14 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   HWND progress = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
-  EXPECT_EQ(WindowText(progress), L"Dateien kopieren...");
-  EXPECT_EQ(WindowText(Control(progress, CurrentFileText)), L"1.bin");
+  EXPECT_EQ(WindowText(progress), CopyTitle);
+  EXPECT_EQ(WindowText(FindDescendant(progress, nullptr, CurrentFileText)), L"1.bin");
   ForegroundOf(progress);
-  Click(Control(progress, CancelButton));
-  const std::wstring cancelling = L"Dateien kopieren... (Abbruch l\u00e4uft...)";
+  Click(FindDescendant(progress, nullptr, CancelButton));
+  const std::wstring cancelling = CopyCancellingTitle;
   EXPECT_EQ(SettledText(progress, cancelling), cancelling);
   ASSERT_TRUE(RunEnded(60000));
-  EXPECT_EQ(WaitForMessageBox(app_.Id(), 1500), nullptr) << "a cancelled run shows no message";
+  EXPECT_EQ(WaitForMessageBox(1500), nullptr) << "a cancelled run shows no message";
   // Copied in scan order (equal sizes): the files done form a prefix, the
   // last of them the one in hand at the click, finished whole.
   int copied = 0;

@@ -54,7 +54,7 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   ClickGadget(MoveOption);
   ClickGadget(RunButton);
   EXPECT_EQ(AnswerMessage(), OneFolder + source.Path() + L"\\" + LostContent);
-  EXPECT_NE(WaitForWindow(app_.Id(), L"InputRequester", L"Bundelor"), nullptr);
+  EXPECT_NE(WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption), nullptr);
 }
 
 }  // namespace

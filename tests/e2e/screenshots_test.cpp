@@ -64,11 +64,11 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
   ASSERT_TRUE(WaitFor([&] {
     progress = ProgressWindow();
     return progress && IsWindowVisible(progress) &&
-           WindowText(Control(progress, CurrentFileText)) == L"Video_02.mp4";
+           WindowText(FindDescendant(progress, nullptr, CurrentFileText)) == L"Video_02.mp4";
   }, 30000));
   EXPECT_TRUE(SaveWindowPicture(progress, PictureFolder() + L"\\progress-window.bmp"));
   ForegroundOf(progress);
-  Click(Control(progress, CancelButton));
+  Click(FindDescendant(progress, nullptr, CancelButton));
   EXPECT_TRUE(WaitFor([&] { return ProgressWindow() == nullptr; }, 60000));
 }
 

@@ -1,6 +1,7 @@
 // The program as it comes up: where its window stands, what it shows, how
 // the keyboard walks it, and how closing it ends the process.
 #include "e2e/e2e_fixture.h"
+#include "support/sequence.h"
 
 namespace {
 
@@ -31,9 +32,9 @@ TEST_F(StartUpTest, MainWindowIsCentredWithItsInitialValues) {
   EXPECT_FALSE(Checked(G(MoveOption)));
   EXPECT_TRUE(ListLines(G(PackageList)).empty());
   EXPECT_TRUE(ListLines(G(ContentsList)).empty());
-  EXPECT_EQ(WindowText(G(ContentsFrame)), L"Inhalt des markierten Pakets");
+  EXPECT_EQ(WindowText(G(ContentsFrame)), ContentsCaption);
   EXPECT_EQ(WindowText(G(PreviewButton)), L"Vorschau");
-  EXPECT_EQ(WindowText(G(RunButton)), L"Paketierung durchf\u00fchren");
+  EXPECT_EQ(WindowText(G(RunButton)), RunButtonText);
 }
 
 TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
@@ -41,21 +42,21 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   // frames and spin arrows are passed over, and of each option group only
   // the checked button is a tab stop (a radio button holds WS_TABSTOP only
   // while checked, on Windows as under Wine).
-  auto walk = [&](const std::vector<int>& order) {
+  auto walk = [&](const std::vector<SequenceEntry<int>>& order) {
     std::vector<int> walked;
-    for (int expected : order) {
-      PressKey(VK_TAB);
-      walked.push_back(FocusedGadget(expected));
+    for (const SequenceEntry<int>& stop : order) {
+      KeyStroke(VK_TAB);
+      walked.push_back(FocusedGadget(stop.value));
     }
     return walked;
   };
   ClickGadget(SourcePathField);
   ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
-  std::vector<int> expected = {BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin,
+  std::vector<SequenceEntry<int>> expected = {BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin,
                                SizeUnitCombo, CopyOption, PackageList, ContentsList,
                                PreviewButton, RunButton, SourcePathField};
-  EXPECT_EQ(walk(expected), expected);
-  PressKey(VK_TAB, true);
+  EXPECT_TRUE(MatchesSequence(walk(expected), expected, "Tab from the source field"));
+  KeyStroke(VK_TAB, VK_SHIFT);
   EXPECT_EQ(FocusedGadget(RunButton), RunButton) << "Shift+Tab from the first goes to the last";
 
   // Choosing moving changes only its own group, and the walk follows it.
@@ -65,7 +66,7 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   ClickGadget(SourcePathField);
   ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
   expected[5] = MoveOption;
-  EXPECT_EQ(walk(expected), expected);
+  EXPECT_TRUE(MatchesSequence(walk(expected), expected, "Tab with moving chosen"));
 }
 
 }  // namespace

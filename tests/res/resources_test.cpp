@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "support/find.h"
 #include "support/program_file.h"
+#include "support/program_texts.h"
 
 namespace {
 
@@ -111,25 +113,6 @@ TEST(Resources, ManifestAsksForCommonControlsSix) {
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << manifest;
 }
 
-struct ProcessWindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindMainWindowOf(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<ProcessWindowSearch*>(context);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t title[64] = {};
-  GetWindowTextW(window, title, 64);
-  if (process == search->process && IsWindowVisible(window) &&
-      std::wstring(title) == L"Quoddle - Bundelor 1.0") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
   std::wstring command = L"\"" + ProgramFile() + L"\"";
   STARTUPINFOW startup = {};
@@ -138,13 +121,9 @@ TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &process))
       << GetLastError();
-  ProcessWindowSearch search = {process.dwProcessId, nullptr};
-  for (int i = 0; i < 200 && !search.found; ++i) {
-    EnumWindows(FindMainWindowOf, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(50);
-  }
-  EXPECT_NE(search.found, nullptr) << "no main window appeared";
-  if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
+  HWND found = WaitForWindow(process.dwProcessId, nullptr, MainTitle, 10000);
+  EXPECT_NE(found, nullptr) << "no main window appeared";
+  if (found) PostMessageW(found, WM_CLOSE, 0, 0);
   const DWORD waited = WaitForSingleObject(process.hProcess, 20000);
   EXPECT_EQ(waited, WAIT_OBJECT_0);
   if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);

@@ -18,26 +18,12 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/program_texts.h"
 #include "support/pump.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-const wchar_t NamingPrompt[] = L"Benennung der Paket-Verzeichnisse:";
-const wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
-const wchar_t NoDestination[] =
-    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t CopyFailed[] =
-    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
-const wchar_t MoveFailed[] =
-    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
-    L"Der Vorgang wird abgebrochen.";
-const wchar_t CounterAdded[] =
-    L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.";
-const wchar_t BadCharacters[] =
-    L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung nicht erlaubt.\r\n"
-    L"Bitte \u00e4ndern Sie die Benennung.";
 
 // Holds the next worker thread, before its routine runs, until the abort
 // flag is set: the moment between a worker's creation and its first step.
@@ -83,7 +69,7 @@ class PackagingRunTest : public ::testing::Test {
   RunSeen RunFrom(const std::wstring& source, DWORD timeoutMs = 30000) {
     RunSeen seen;
     SetSource(source);
-    ClickGadget(RunButton);
+    PostGadgetClick(RunButton);
     seen.ended = RunLoopUntil(
         [&seen] {
           HWND progress = AppWindowHandle(ProgressWindow);
@@ -117,10 +103,10 @@ bool RunUntilEnded(DWORD timeoutMs = 10000) {
 // A message box step that records its text and whether the progress window
 // still existed while it was shown.
 DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
-  return {MessageBoxMatch(L"Bundelor"), [text, progressOpen](HWND box) {
+  return {MessageBoxMatch(ProgramCaption), [text, progressOpen](HWND box) {
             if (progressOpen) *progressOpen = AppWindowHandle(ProgressWindow) != nullptr;
             *text = MessageBoxText(box);
-            PressButton(box, IDOK);
+            PostButtonCommand(box, IDOK);
           }};
 }
 
@@ -128,7 +114,7 @@ DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
 // message that ends the run.
 std::vector<DialogStep> DefaultAnswers(const std::wstring& destination, std::wstring* message,
                                        bool* progressOpen = nullptr) {
-  return {{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  return {{TextRequesterMatch(ProgramCaption), AnswerEnter()},
           {FolderChooserMatch(), AnswerFolder(destination)},
           MessageStep(message, progressOpen)};
 }
@@ -162,13 +148,13 @@ TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
   source_.WriteSizedFile(L"Sub\\two.bin", 4000, 8);
   const std::string one = ReadWholeFile(source_ / L"one.bin");
   const std::string two = ReadWholeFile(source_ / L"Sub\\two.bin");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(L"Teil #-#")},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerText(L"Teil #-#")},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
   EXPECT_EQ(ReadWholeFile(Dest(L"Teil 1-1\\one.bin")), one);
@@ -179,20 +165,20 @@ TEST_F(PackagingRunTest, MoveRunTakesTheSourcesAway) {
 
 TEST_F(PackagingRunTest, MoveTitleNamesTheMode) {
   source_.WriteFile(L"a", "a");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring title;
   std::wstring warning;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
                            [&title](HWND dialog) {
                              title = GetAppWindowTitle(ProgressWindow);
-                             PressEnter(dialog);
+                             PostKey(dialog, VK_RETURN);
                            }},
                           {FolderChooserMatch(), AnswerCancel()},
                           MessageStep(&warning, nullptr)});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(title, L"Dateien verschieben...");
+  EXPECT_EQ(title, MoveTitle);
 }
 
 TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
@@ -211,14 +197,14 @@ TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
     TempDir dest;
     std::wstring notice, offered, done;
     DialogAnswerer answers(
-        {{TextRequesterMatch(L"Bundelor"),
-          c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PressEscape(d); })},
+        {{TextRequesterMatch(ProgramCaption),
+          c.typed ? AnswerText(c.typed) : DialogAction([](HWND d) { PostKey(d, VK_ESCAPE); })},
          MessageStep(&notice, nullptr),
-         {TextRequesterMatch(L"Bundelor"),
+         {TextRequesterMatch(ProgramCaption),
           [&offered, &c](HWND dialog) {
             offered = ReadEditText(FindDescendant(dialog, L"Edit"));
             if (c.typedNext) SetEditText(FindDescendant(dialog, L"Edit"), c.typedNext);
-            PressEnter(dialog);
+            PostKey(dialog, VK_RETURN);
           }},
          {FolderChooserMatch(), AnswerFolder(dest.Path())},
          MessageStep(&done, nullptr)});
@@ -236,7 +222,7 @@ TEST_F(PackagingRunTest, CancelledDestinationWarnsAndTouchesNothing) {
   source_.WriteFile(L"a", "a");
   std::wstring warning;
   bool progressOpen = false;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerCancel()},
                           MessageStep(&warning, &progressOpen)});
   const RunSeen seen = Run();
@@ -265,22 +251,22 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
   source_.WriteFile(L"b.txt", "second");
   source_.WriteFile(L"c.txt", "third");
   dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
-  ClickGadget(MoveOption);
+  PostGadgetClick(MoveOption);
   std::wstring warning, fileShown;
   LRESULT position = -1, maximum = -1;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
-                          {MessageBoxMatch(L"Bundelor"), [&](HWND box) {
+                          {MessageBoxMatch(ProgramCaption), [&](HWND box) {
                              // The progress window is still open behind the warning.
                              HWND bar = GadgetHandle(ProgressBar);
                              position = SendMessageW(bar, PBM_GETPOS, 0, 0);
                              maximum = SendMessageW(bar, PBM_GETRANGE, FALSE, 0);
                              fileShown = WindowText(GadgetHandle(CurrentFileText));
                              warning = MessageBoxText(box);
-                             PressButton(box, IDOK);
+                             PostButtonCommand(box, IDOK);
                            }}});
   Run();
-  ClickGadget(CopyOption);
+  PostGadgetClick(CopyOption);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(warning, MoveFailed);
   EXPECT_EQ(position, 1) << "one file done";
@@ -354,7 +340,7 @@ TEST_F(PackagingRunTest, LongDestinationPatternAndNameTogether) {
   source_.WriteFile(name, "long way");
   const std::wstring pattern = std::wstring(60, L'p') + L" #";
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerText(pattern)},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerText(pattern)},
                           {FolderChooserMatch(), AnswerFolder(dest_ / deep)},
                           MessageStep(&done, nullptr)});
   Run();
@@ -372,16 +358,16 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
     MakeFileOfSize(source_ / name, 400LL * 1024 * 1024);
   }
   std::wstring unexpected;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
-  ClickGadget(CancelButton);
-  ClickGadget(CancelButton);
-  EXPECT_EQ(GetAppWindowTitle(ProgressWindow), L"Dateien kopieren... (Abbruch l\u00e4uft...)");
+  PostGadgetClick(CancelButton);
+  PostGadgetClick(CancelButton);
+  EXPECT_EQ(GetAppWindowTitle(ProgressWindow), CopyCancellingTitle);
   EXPECT_EQ(AbortRequested(), 1);
-  DialogAnswerer noMessage(MessageBoxMatch(L"Bundelor"), AnswerOk(&unexpected), 3000);
+  DialogAnswerer noMessage(MessageBoxMatch(ProgramCaption), AnswerOk(&unexpected), 3000);
   ASSERT_TRUE(RunUntilEnded(60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(noMessage.Answered()) << "an abort shows no message, saw: " << noMessage.Report();
@@ -401,7 +387,7 @@ TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
   std::wstring message;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &message));
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
   HWND mainWindow = AppWindowHandle(MainWindow);
   SetForegroundWindow(mainWindow);
@@ -423,18 +409,18 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   for (int i = 0; i < 3; ++i) source_.WriteFile(L"f" + std::to_wstring(i), "x");
   UseCount(3);
   SetSource(source_.Path());
-  ClickGadget(PreviewButton);
+  PostGadgetClick(PreviewButton);
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   // Hold the worker in its first requester while the main window is used.
-  DialogAnswerer hold({{TextRequesterMatch(L"Bundelor"), [](HWND dialog) {
+  DialogAnswerer hold({{TextRequesterMatch(ProgramCaption), [](HWND dialog) {
                           Sleep(1500);
-                          PressEscape(dialog);
+                          PostKey(dialog, VK_ESCAPE);
                         }},
-                       {MessageBoxMatch(L"Bundelor"), AnswerOk()},
-                       {TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+                       {MessageBoxMatch(ProgramCaption), AnswerOk()},
+                       {TextRequesterMatch(ProgramCaption), AnswerEnter()},
                        {FolderChooserMatch(), AnswerCancel()},
-                       {MessageBoxMatch(L"Bundelor"), AnswerOk()}});
-  ClickGadget(RunButton);
+                       {MessageBoxMatch(ProgramCaption), AnswerOk()}});
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunInProgress());
   // The requester disables the main window; these arrive anyway, as events
   // posted by another program would.
@@ -447,7 +433,7 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   EXPECT_TRUE(ListLines(ContentsList).empty()) << "the list was walked during the run";
   ASSERT_TRUE(RunUntilEnded());
   EXPECT_TRUE(hold.Answered()) << hold.Report();
-  ClickGadget(PreviewButton);
+  PostGadgetClick(PreviewButton);
   EXPECT_EQ(ListLines(PackageList).size(), 1u);
 }
 
@@ -490,15 +476,15 @@ TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
   slow.lastTarget = Dest(L"Paket 1\\f99");
   std::atomic<bool> watching{false};
   std::wstring done;
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"),
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
                            [&watching](HWND dialog) {
                              while (!watching) Sleep(10);
-                             PressEnter(dialog);
+                             PostKey(dialog, VK_RETURN);
                            }},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           MessageStep(&done, nullptr)});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   const auto data = reinterpret_cast<DWORD_PTR>(&slow);
   SetWindowSubclass(AppWindowHandle(ProgressWindow), SlowDisplayProc, 1, data);
   SetWindowSubclass(GadgetHandle(CurrentFileText), SlowDisplayProc, 2, data);
@@ -518,12 +504,12 @@ TEST_F(PackagingRunTest, CancelDuringTheLastFileStillCompletes) {
   bool progressOpen = true;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
-  ClickGadget(CancelButton);
+  PostGadgetClick(CancelButton);
   // Window messages are served but the close event waits, as behind a busy
   // handler: a message shown meanwhile would come with the window still open.
-  PumpUntil([] { return FindWindowW(L"#32770", L"Bundelor") != nullptr; }, 4000);
+  PumpUntil([] { return FindWindowW(L"#32770", ProgramCaption) != nullptr; }, 4000);
   ASSERT_TRUE(RunUntilEnded());
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(done, Completed);
@@ -539,11 +525,11 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
   DialogAnswerer hold(MessageBoxMatch(L"Halt"), [&early](HWND box) {
     Sleep(6000);  // longer than any time-out the worker could give up at
-    early = FindWindowW(L"#32770", L"Bundelor") != nullptr;
-    PressButton(box, IDOK);
+    early = FindWindowW(L"#32770", ProgramCaption) != nullptr;
+    PostButtonCommand(box, IDOK);
   });
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   // The run happens while the main thread is in this box's loop, which serves
   // the worker's window requests but not the close event.
   MessageBoxW(AppWindowHandle(MainWindow), L"", L"Halt", MB_OK);
@@ -556,10 +542,10 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
 
 TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
   for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
-  DialogAnswerer answers({{TextRequesterMatch(L"Bundelor"), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());
@@ -575,7 +561,7 @@ TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
 TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
   source_.WriteFile(L"a", "a");
   SetSource(source_.Path());
-  ClickGadget(RunButton);
+  PostGadgetClick(RunButton);
   ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(L"InputRequester", nullptr) != nullptr; }));
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());

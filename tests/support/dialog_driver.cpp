@@ -2,16 +2,12 @@
 
 #include <commctrl.h>
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <atomic>
-#include <cwchar>
 
 #include "support/pump.h"
 
 namespace {
-
-constexpr DWORD kPollMs = 20;
 
 std::string Narrow(const std::wstring& text) {
   if (text.empty()) return std::string();
@@ -23,87 +19,32 @@ std::string Narrow(const std::wstring& text) {
   return out;
 }
 
-struct TopWindowSearch {
-  const DialogMatch* match;
-  std::vector<HWND> skip;
-  HWND found;
-  std::vector<HWND> visible;  // every visible window of this process, for reports
-};
-
-BOOL CALLBACK VisitTopWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TopWindowSearch*>(data);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  search->visible.push_back(window);
-  if (search->found || !search->match) return TRUE;
-  for (HWND old : search->skip) {
-    if (old == window) return TRUE;
-  }
-  const DialogMatch& m = *search->match;
-  if (ClassNameOf(window) != m.className) return TRUE;
-  if (m.matchTitle && WindowText(window) != m.title) return TRUE;
-  if (m.accept && !m.accept(window)) return TRUE;
-  search->found = window;
-  return TRUE;
+bool Matches(const DialogMatch& m, HWND window) {
+  if (ClassNameOf(window) != m.className) return false;
+  if (m.matchTitle && WindowText(window) != m.title) return false;
+  return !m.accept || m.accept(window);
 }
 
-bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(kPollMs);
+// The first visible window of this process that matches and was not answered before.
+HWND FindDialog(const DialogMatch& match, const std::vector<HWND>& skip) {
+  for (HWND window : VisibleTopWindows(GetCurrentProcessId())) {
+    bool old = false;
+    for (HWND answered : skip) old = old || answered == window;
+    if (!old && Matches(match, window)) return window;
   }
-  return true;
+  return nullptr;
 }
 
 bool Gone(HWND window) { return !IsWindow(window) || !IsWindowVisible(window); }
 
 std::string DescribeVisibleWindows() {
-  TopWindowSearch search{nullptr, {}, nullptr, {}};
-  EnumWindows(VisitTopWindow, reinterpret_cast<LPARAM>(&search));
+  const std::vector<HWND> visible = VisibleTopWindows(GetCurrentProcessId());
   std::string out = "visible windows:";
-  if (search.visible.empty()) out += " none";
-  for (HWND window : search.visible) {
+  if (visible.empty()) out += " none";
+  for (HWND window : visible) {
     out += " [" + Narrow(ClassNameOf(window)) + " \"" + Narrow(WindowText(window)) + "\"]";
   }
   return out;
-}
-
-struct DescendantSearch {
-  const wchar_t* className;
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK VisitDescendant(HWND child, LPARAM data) {
-  auto* search = reinterpret_cast<DescendantSearch*>(data);
-  if (search->id != -1 && GetDlgCtrlID(child) != search->id) return TRUE;
-  if (search->className && ClassNameOf(child) != search->className) return TRUE;
-  search->found = child;
-  return FALSE;
-}
-
-BOOL CALLBACK CollectButton(HWND child, LPARAM data) {
-  auto* buttons = reinterpret_cast<std::vector<ButtonInfo>*>(data);
-  if (_wcsicmp(ClassNameOf(child).c_str(), L"Button") != 0 || !IsWindowVisible(child)) return TRUE;
-  const LONG_PTR kind = GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK;
-  if (kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON) return TRUE;
-  buttons->push_back({GetDlgCtrlID(child), WindowText(child), IsWindowEnabled(child) != FALSE});
-  return TRUE;
-}
-
-// A folder's name as the chooser's tree shows it.
-std::wstring ShellDisplayName(const std::wstring& path) {
-  SHFILEINFOW info = {};
-  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return std::wstring();
-  return info.szDisplayName;
-}
-
-std::wstring LeafName(std::wstring path) {
-  while (path.size() > 3 && path.back() == L'\\') path.pop_back();
-  const size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos || path.size() <= 3 ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -130,7 +71,7 @@ DialogMatch MessageBoxMatch(const wchar_t* caption) {
 DialogMatch TextRequesterMatch(const wchar_t* caption) {
   DialogMatch m = WindowOfClass(L"InputRequester", caption);
   // The OK button is built last; before it the requester is still being set up.
-  m.accept = [](HWND requester) { return GetDlgItem(requester, 1000) != nullptr; };
+  m.accept = [](HWND requester) { return GetDlgItem(requester, TextRequesterOk) != nullptr; };
   return m;
 }
 
@@ -155,24 +96,16 @@ void DialogAnswerer::Join() {
 void DialogAnswerer::Run() {
   // The shell's display names are read from this thread.
   const HRESULT com = CoInitialize(nullptr);
-  std::vector<HWND> answered;
   for (size_t i = 0; i < steps_.size(); ++i) {
     const DialogStep& step = steps_[i];
-    if (!answered.empty() && !WaitUntil([&] { return Gone(answered.back()); }, timeoutMs_)) {
+    if (!found_.empty() && !WaitFor([&] { return Gone(found_.back()); }, timeoutMs_)) {
       report_ = "step " + std::to_string(i + 1) + ": the previous dialog did not close; " +
                 DescribeVisibleWindows();
       break;
     }
-    TopWindowSearch search{&step.match, answered, nullptr, {}};
-    WaitUntil(
-        [&] {
-          search.found = nullptr;
-          search.visible.clear();
-          EnumWindows(VisitTopWindow, reinterpret_cast<LPARAM>(&search));
-          return search.found != nullptr;
-        },
-        timeoutMs_);
-    if (!search.found) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindDialog(step.match, found_)) != nullptr; }, timeoutMs_);
+    if (!found) {
       report_ = "step " + std::to_string(i + 1) + ": no window of class \"" +
                 Narrow(step.match.className) + "\"" +
                 (step.match.matchTitle ? " titled \"" + Narrow(step.match.title) + "\"" : "") +
@@ -180,10 +113,9 @@ void DialogAnswerer::Run() {
       break;
     }
     // Let the dialog's thread finish what it does before it reads input.
-    SendWithin(search.found, WM_NULL, 0, 0);
-    found_.push_back(search.found);
-    answered.push_back(search.found);
-    if (step.action) step.action(search.found);
+    WaitIdle(found);
+    found_.push_back(found);
+    if (step.action) step.action(found);
   }
   if (SUCCEEDED(com)) CoUninitialize();
 }
@@ -191,11 +123,6 @@ void DialogAnswerer::Run() {
 bool DialogAnswerer::Answered() {
   Join();
   return found_.size() == steps_.size();
-}
-
-size_t DialogAnswerer::StepsAnswered() {
-  Join();
-  return found_.size();
 }
 
 HWND DialogAnswerer::Window(size_t step) {
@@ -211,22 +138,22 @@ std::string DialogAnswerer::Report() {
 DialogAction AnswerOk(std::wstring* textSeen) {
   return [textSeen](HWND box) {
     if (textSeen) *textSeen = MessageBoxText(box);
-    PressButton(box, IDOK);
+    PostButtonCommand(box, IDOK);
   };
 }
 
 DialogAction AnswerEnter() {
-  return [](HWND dialog) { PressEnter(dialog); };
+  return [](HWND dialog) { PostKey(dialog, VK_RETURN); };
 }
 
 DialogAction AnswerEscape() {
-  return [](HWND dialog) { PressEscape(dialog); };
+  return [](HWND dialog) { PostKey(dialog, VK_ESCAPE); };
 }
 
 DialogAction AnswerText(const std::wstring& text) {
   return [text](HWND requester) {
     SetEditText(FindDescendant(requester, L"Edit"), text);
-    PressButton(requester, 1000);
+    PostButtonCommand(requester, TextRequesterOk);
   };
 }
 
@@ -235,131 +162,7 @@ DialogAction AnswerFolder(const std::wstring& path) {
 }
 
 DialogAction AnswerCancel() {
-  return [](HWND dialog) { PressButton(dialog, IDCANCEL); };
-}
-
-std::wstring DialogItemText(HWND dialog, int id) {
-  HWND item = FindDescendant(dialog, nullptr, id);
-  return item ? WindowText(item) : std::wstring();
-}
-
-std::wstring MessageBoxText(HWND box) { return DialogItemText(box, 0xFFFF); }
-
-std::vector<ButtonInfo> DialogButtons(HWND dialog) {
-  std::vector<ButtonInfo> buttons;
-  EnumChildWindows(dialog, CollectButton, reinterpret_cast<LPARAM>(&buttons));
-  return buttons;
-}
-
-HWND FindDescendant(HWND parent, const wchar_t* className, int id) {
-  DescendantSearch search{className, id, nullptr};
-  EnumChildWindows(parent, VisitDescendant, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-bool PressButton(HWND dialog, int id) {
-  HWND button = FindDescendant(dialog, nullptr, id);
-  if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button)) return false;
-  // What a click makes the button send to its parent; posted, so the dialog
-  // may close (and its thread return) while this thread goes on.
-  return PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(button)) != FALSE;
-}
-
-bool PressButtonByText(HWND dialog, const wchar_t* text) {
-  for (const ButtonInfo& b : DialogButtons(dialog)) {
-    if (b.text == text) return PressButton(dialog, b.id);
-  }
-  return false;
-}
-
-HWND FocusedControl(HWND window) {
-  GUITHREADINFO info = {};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-  return info.hwndFocus;
-}
-
-void PressKey(HWND dialog, UINT virtualKey) {
-  HWND target = FocusedControl(dialog);
-  if (!target || (target != dialog && !IsChild(dialog, target))) target = dialog;
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-  PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | scan);
-  PostMessageW(target, WM_KEYUP, virtualKey,
-               1 | scan | (static_cast<LPARAM>(1) << 30) | (static_cast<LPARAM>(1) << 31));
-}
-
-void SetEditText(HWND edit, const std::wstring& text) {
-  SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void TypeText(HWND edit, const std::wstring& text) {
-  for (wchar_t c : text) SendWithin(edit, WM_CHAR, c, 1);
-}
-
-std::wstring ReadEditText(HWND edit) { return WindowText(edit); }
-
-std::pair<DWORD, DWORD> EditSelection(HWND edit) {
-  DWORD start = 0;
-  DWORD end = 0;
-  SendWithin(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  return {start, end};
-}
-
-std::wstring FolderChooserSelection(HWND chooser) {
-  HWND tree = FindDescendant(chooser, WC_TREEVIEWW);
-  if (!tree) return std::wstring();
-  const auto item = reinterpret_cast<HTREEITEM>(SendWithin(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-  if (!item) return std::wstring();
-  wchar_t text[MAX_PATH] = {};
-  TVITEMW tv = {};
-  tv.mask = TVIF_TEXT;
-  tv.hItem = item;
-  tv.pszText = text;
-  tv.cchTextMax = MAX_PATH;
-  SendWithin(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-  return text;
-}
-
-bool SelectFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs) {
-  const std::wstring shown = ShellDisplayName(path);
-  const std::wstring leaf = LeafName(path);
-  auto selected = [&] {
-    const std::wstring now = FolderChooserSelection(chooser);
-    return !now.empty() && (now == shown || _wcsicmp(now.c_str(), leaf.c_str()) == 0);
-  };
-  const DWORD start = GetTickCount();
-  // The chooser may ignore a selection sent while it is still filling its
-  // tree, or stop at a parent folder: send again until the tree shows it.
-  do {
-    SendWithin(chooser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-    if (WaitUntil(selected, 300)) return true;
-  } while (GetTickCount() - start < timeoutMs);
-  return false;
-}
-
-bool ChooseFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs) {
-  const bool seen = SelectFolder(chooser, path, timeoutMs);
-  // Windows takes a path typed into the edit field on OK; the selection above
-  // covers choosers that ignore the field.
-  if (HWND edit = FindDescendant(chooser, L"Edit")) SetEditText(edit, path);
-  PressButton(chooser, IDOK);
-  return seen;
-}
-
-void ChooseShellItem(HWND chooser, PCIDLIST_ABSOLUTE item) {
-  SHFILEINFOW info = {};
-  SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item), 0, &info, sizeof info,
-                 SHGFI_PIDL | SHGFI_DISPLAYNAME);
-  const std::wstring shown = info.szDisplayName;
-  const DWORD start = GetTickCount();
-  do {
-    SendWithin(chooser, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(item));
-    if (WaitUntil([&] { return !shown.empty() && FolderChooserSelection(chooser) == shown; }, 300)) {
-      break;
-    }
-  } while (GetTickCount() - start < 5000);
-  PressButton(chooser, IDOK);
+  return [](HWND dialog) { PostButtonCommand(dialog, IDCANCEL); };
 }
 
 OwnerWindow::OwnerWindow(int x, int y, int width, int height, const wchar_t* title) {

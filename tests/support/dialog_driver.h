@@ -1,13 +1,16 @@
 #pragma once
 #include <windows.h>
-#include <shlobj.h>
 
 #include <functional>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
+#include "support/find.h"
+#include "support/folder_chooser.h"
+#include "support/input.h"
+#include "support/read.h"
+#include "support/wait.h"
 #include "support/window_text.h"
 
 // Answers modal dialogs from a helper thread, as a user would: wait for the
@@ -41,6 +44,9 @@ DialogMatch WindowOfClass(const wchar_t* className, const wchar_t* title);
 DialogMatch MessageBoxMatch(const wchar_t* caption);
 // The text requester with this caption, once its controls are built.
 DialogMatch TextRequesterMatch(const wchar_t* caption);
+// The text requester's controls (the product keeps their numbers inside it).
+constexpr int TextRequesterEntry = 10;
+constexpr int TextRequesterOk = 1000;
 // The shell's folder chooser: a "#32770" holding a folder tree.
 DialogMatch FolderChooserMatch();
 
@@ -61,8 +67,6 @@ class DialogAnswerer {
   // Waits for the helper thread; true when every step found its window and
   // ran its action.
   bool Answered();
-  // Waits; how many steps found their window.
-  size_t StepsAnswered();
   // Waits; the window a step answered (0 if it found none).
   HWND Window(size_t step);
   // Waits; what went wrong, with the visible windows seen, for a failure message.
@@ -87,38 +91,10 @@ DialogAction AnswerText(const std::wstring& text);         // text requester: re
 DialogAction AnswerFolder(const std::wstring& path);       // folder chooser: select, press OK
 DialogAction AnswerCancel();                                // press Cancel (IDCANCEL)
 
-// Reading windows. Calls into the dialog's thread, which must pump.
-// Text of the control with this identifier anywhere inside the dialog.
-std::wstring DialogItemText(HWND dialog, int id);
-// A message box's text (its static control 0xFFFF).
-std::wstring MessageBoxText(HWND box);
-struct ButtonInfo {
-  int id;
-  std::wstring text;
-  bool enabled;
-};
-// The visible push buttons inside the dialog, in window order.
-std::vector<ButtonInfo> DialogButtons(HWND dialog);
-// First descendant of this class (and identifier, unless -1), or 0.
-HWND FindDescendant(HWND parent, const wchar_t* className, int id = -1);
-
-// Acting. A press is refused (false) when the button is missing, hidden or
-// disabled, as a user could not click it then.
-bool PressButton(HWND dialog, int id);
-bool PressButtonByText(HWND dialog, const wchar_t* text);
-// A key as the keyboard delivers it: down and up, posted to the control that
-// has the focus in the dialog's thread (the dialog itself when none does).
-void PressKey(HWND dialog, UINT virtualKey);
-inline void PressEnter(HWND dialog) { PressKey(dialog, VK_RETURN); }
-inline void PressEscape(HWND dialog) { PressKey(dialog, VK_ESCAPE); }
-// The control that has the keyboard focus in the window's thread.
-HWND FocusedControl(HWND window);
-
-// Edit controls.
-void SetEditText(HWND edit, const std::wstring& text);  // replaces the whole text
-void TypeText(HWND edit, const std::wstring& text);     // one WM_CHAR per character at the caret
-std::wstring ReadEditText(HWND edit);
-std::pair<DWORD, DWORD> EditSelection(HWND edit);        // start, end
+// The names tests/gui still calls, for the posted input of support/input.h.
+inline bool PressButton(HWND dialog, int id) { return PostButtonCommand(dialog, id); }
+inline void PressEnter(HWND dialog) { PostKey(dialog, VK_RETURN); }
+inline void TypeText(HWND edit, const std::wstring& text) { SendChars(edit, text); }
 
 // A plain visible top-level window of the calling thread, in front and
 // active, to own dialogs in tests; destroyed with the object.
@@ -137,15 +113,3 @@ class OwnerWindow {
 // Runs work on a new thread while the calling thread keeps pumping its own
 // messages (its windows may own the other thread's dialogs), then joins it.
 void RunOnOtherThread(const std::function<void()>& work);
-
-// The folder chooser.
-// Text of the selected folder in its tree, "" when none.
-std::wstring FolderChooserSelection(HWND chooser);
-// Selects the folder and waits until the tree shows it, resending the
-// selection when it is ignored; true when it was seen.
-bool SelectFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs = 5000);
-// Selects the folder, puts its path in the edit field too, and presses OK
-// (also when the selection was not seen; the result tells). True when seen.
-bool ChooseFolder(HWND chooser, const std::wstring& path, DWORD timeoutMs = 5000);
-// Selects a shell item by its identifier list and presses OK.
-void ChooseShellItem(HWND chooser, PCIDLIST_ABSOLUTE item);

@@ -8,6 +8,7 @@
 #include "app/start_up.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "support/read.h"
 
 namespace {
 std::vector<GadgetSnapshot> initialGadgets;
@@ -48,7 +49,7 @@ void RunLoopFor(DWORD ms) {
   RunLoopUntil([] { return false; }, ms);
 }
 
-void ClickGadget(int gadget) {
+void PostGadgetClick(int gadget) {
   // Posted, so the button's notification arrives inside the event wait, the
   // way a real click does.
   PostMessageW(GadgetHandle(gadget), BM_CLICK, 0, 0);
@@ -63,17 +64,7 @@ void SelectListLine(int gadget, int index) {
   RunLoopFor(60);
 }
 
-std::vector<std::wstring> ListLines(int gadget) {
-  HWND list = GadgetHandle(gadget);
-  std::vector<std::wstring> lines;
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-    lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::wstring> ListLines(int gadget) { return ListLines(GadgetHandle(gadget)); }
 
 RECT ControlRect(HWND control) {
   RECT r = {};

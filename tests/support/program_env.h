@@ -28,10 +28,11 @@ bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 void RunLoopFor(DWORD ms);
 // Clicks a push or option button the way a mouse click reaches it, and runs
 // the loop until the click has been handled.
-void ClickGadget(int gadget);
+void PostGadgetClick(int gadget);
 // Selects a line of a list box and lets it notify its window, as a user's
 // click does.
 void SelectListLine(int gadget, int index);
+// The lines of a list gadget (support/read.h reads a list by its handle).
 std::vector<std::wstring> ListLines(int gadget);
 // Gadget rectangle in its window's client coordinates.
 RECT GadgetRect(int gadget);

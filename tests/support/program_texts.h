@@ -1,0 +1,40 @@
+#pragma once
+
+// The program's own texts that tests look for or compare against, written
+// once here; a test that finds one changed fails where the program changed.
+
+// Windows and dialogs.
+inline constexpr wchar_t MainTitle[] = L"Quoddle - Bundelor 1.0";
+inline constexpr wchar_t ProgramCaption[] = L"Bundelor";  // message boxes and the text requester
+inline constexpr wchar_t NamingPrompt[] = L"Benennung der Paket-Verzeichnisse:";
+inline constexpr wchar_t DefaultPattern[] = L"Paket #";
+inline constexpr wchar_t DestinationPrompt[] = L"Speicher-Pfad der Pakete";
+inline constexpr wchar_t CopyTitle[] = L"Dateien kopieren...";
+inline constexpr wchar_t MoveTitle[] = L"Dateien verschieben...";
+inline constexpr wchar_t CopyCancellingTitle[] = L"Dateien kopieren... (Abbruch l\u00e4uft...)";
+inline constexpr wchar_t MoveCancellingTitle[] = L"Dateien verschieben... (Abbruch l\u00e4uft...)";
+
+// Main window texts.
+inline constexpr wchar_t ContentsCaption[] = L"Inhalt des markierten Pakets";
+// The contents caption with a package selected, up to its size.
+inline constexpr wchar_t SizedContentsCaption[] =
+    L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ";
+inline constexpr wchar_t RunButtonText[] = L"Paketierung durchf\u00fchren";
+
+// Messages.
+inline constexpr wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
+inline constexpr wchar_t NoDestination[] =
+    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\nDer Vorgang wird abgebrochen.";
+inline constexpr wchar_t CopyFailed[] =
+    L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\nDer Vorgang wird abgebrochen.";
+inline constexpr wchar_t MoveFailed[] =
+    L"Eine Datei konnte zum Verzeichnis im Speicher-Ort nicht verschoben werden.\r\n"
+    L"Der Vorgang wird abgebrochen.";
+inline constexpr wchar_t CounterAdded[] =
+    L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.";
+inline constexpr wchar_t BadCharacters[] =
+    L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung nicht erlaubt.\r\n"
+    L"Bitte \u00e4ndern Sie die Benennung.";
+inline constexpr wchar_t OutOfMemory[] =
+    L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
+    L"Der Vorgang wird abgebrochen.";
