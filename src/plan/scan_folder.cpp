@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "plan/folder_listing.h"
-#include "plan/fs_redirection.h"
-#include "plan/long_path.h"
+#include "gui/toolbox/fs_redirection.h"
+#include "gui/toolbox/long_path.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
 #include "plan/file_list.h"
-#include "plan/long_path.h"
+#include "gui/toolbox/long_path.h"
 #include "run/file_transfer.h"
 #include "run/name_clash.h"
 #include "run/progress_display.h"
