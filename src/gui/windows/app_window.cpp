@@ -18,7 +18,7 @@ struct ClassName {
 
 // The layer's own bits in a flag word, besides WindowNoGadgetTarget.
 constexpr unsigned PlacingBits = WindowCentreOnScreen | WindowCentreOnParent | WindowToolWindow;
-static_assert(~PlacingBits == ~7u, "placing bits");
+static_assert(PlacingBits == 7u, "placing bits");
 // A word without any bit but these gets a caption.
 constexpr unsigned CaptionlessBits = WindowHidden | WindowCentreOnScreen | WindowCentreOnParent;
 static_assert(~CaptionlessBits == 0xEFFFFFFCu, "bits that keep the caption off");
