@@ -7,7 +7,7 @@
 #include "gui/requester_folder_path.h"
 #include "gui/requesters.h"
 #include "gui/requesters/requester_owner.h"
-#include "gui/toolbox/scoped.h"
+#include "gui/toolbox/scoped_shell.h"
 
 namespace {
 

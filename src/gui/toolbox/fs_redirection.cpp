@@ -3,6 +3,8 @@
 #ifndef _WIN64
 #include <windows.h>
 
+#include "gui/toolbox/scoped.h"
+
 namespace {
 
 using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
@@ -18,8 +20,7 @@ struct RedirectionCalls {
 // some of them are missing. kernel32 is always loaded: this loads nothing.
 template <typename Fn>
 Fn KernelCall(const char* name) {
-  return reinterpret_cast<Fn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
+  return FindExport<Fn>(GetModuleHandleW(L"kernel32.dll"), name);
 }
 
 RedirectionCalls LookUpCalls() {

@@ -1,7 +1,5 @@
 #pragma once
 #include <windows.h>
-#include <objbase.h>
-#include <shellapi.h>
 
 // One owner for every kind of handle: the Traits say what the empty value is
 // and how the handle is freed, the owner frees it exactly once. Not copyable;
@@ -61,10 +59,8 @@ using ScopedFileHandle = Scoped<FileHandleTraits>;
 
 using ScopedModule = Scoped<NullEmptyTraits<HMODULE, FreeLibrary>>;
 using ScopedAccelerators = Scoped<NullEmptyTraits<HACCEL, DestroyAcceleratorTable>>;
-using ScopedDrop = Scoped<NullEmptyTraits<HDROP, DragFinish>>;
 
-// Memory the system allocated for the caller with LocalAlloc or the COM
-// task allocator.
+// Memory the system allocated for the caller with LocalAlloc.
 template <typename T>
 struct LocalMemoryTraits {
   using Handle = T;
@@ -73,15 +69,6 @@ struct LocalMemoryTraits {
 };
 template <typename T>
 using ScopedLocalMemory = Scoped<LocalMemoryTraits<T>>;
-
-template <typename T>
-struct TaskMemoryTraits {
-  using Handle = T;
-  static Handle Empty() { return nullptr; }
-  static void Free(Handle memory) { CoTaskMemFree(const_cast<void*>(static_cast<const void*>(memory))); }
-};
-template <typename T>
-using ScopedTaskMemory = Scoped<TaskMemoryTraits<T>>;
 
 // An exported function of a loaded module, as the type the caller names;
 // nullptr when the module or the export is missing.
@@ -103,19 +90,4 @@ class CriticalSectionLock {
 
  private:
   CRITICAL_SECTION& section_;
-};
-
-// COM on the calling thread while it lives; the start is balanced only when
-// it succeeded, so the thread is left as it was.
-class ComApartment {
- public:
-  ComApartment() : result_(CoInitialize(nullptr)) {}
-  ~ComApartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  HRESULT result_;
 };

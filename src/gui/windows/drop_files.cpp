@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "gui/app_window.h"
-#include "gui/toolbox/scoped.h"
+#include "gui/toolbox/scoped_shell.h"
 #include "gui/windows/window_record.h"
 
 void AcceptDroppedFiles(int number, bool accept) {
