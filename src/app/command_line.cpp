@@ -14,5 +14,5 @@ void OpenSourceFromCommandLine(const wchar_t* commandLine) {
   if (ShowSourceFolder(folder)) return;
   const std::wstring text = std::wstring(L"Das Verzeichnis\r\n") + folder +
                             L"\r\nwurde nicht gefunden. Bundelor startet ohne Quell-Verzeichnis.";
-  RequestMessage(L"Bundelor", text.c_str(), MB_ICONWARNING);
+  RequestMessage(L"Bundelor", text.c_str(), MessageWarning);
 }

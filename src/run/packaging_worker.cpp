@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr unsigned MessageInformation = 64;
-constexpr unsigned MessageWarning = 48;
-
 const wchar_t Caption[] = L"Bundelor";
 
 FileList* plannedFiles = nullptr;
