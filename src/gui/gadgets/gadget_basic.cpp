@@ -1,8 +1,8 @@
 // Frames, text fields, push buttons and labels.
 #include "gui/event_codes.h"
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 
 namespace {
 

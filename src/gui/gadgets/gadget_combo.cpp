@@ -2,9 +2,9 @@
 #include <atomic>
 
 #include "gui/event_codes.h"
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 #include "gui/toolbox/window_text.h"
 
 namespace {

@@ -6,12 +6,12 @@
 
 #include <cstdlib>
 
+#include "gui/core/event_queue.h"
 #include "gui/event_codes.h"
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 #include "gui/toolbox/window_text.h"
-#include "gui/core/event_queue.h"
 
 namespace {
 

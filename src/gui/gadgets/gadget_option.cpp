@@ -1,7 +1,7 @@
 // Option buttons and their groups.
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadgets/gadget_part.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 
 namespace {
 

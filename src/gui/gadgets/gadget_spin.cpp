@@ -5,9 +5,9 @@
 #include <commctrl.h>
 
 #include "gui/event_codes.h"
-#include "gui/gadgets/gadget_kind.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
 
 namespace {
 

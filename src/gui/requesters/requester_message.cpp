@@ -1,5 +1,5 @@
-#include "gui/requesters/requester_owner.h"
 #include "gui/requesters.h"
+#include "gui/requesters/requester_owner.h"
 
 int RequestMessage(const wchar_t* caption, const wchar_t* text, unsigned flags) {
   DisableThreadWindows();
