@@ -47,7 +47,7 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 int TimeWindowOperations(int calls) {
   // The progress window as a run opens it: caption only, centred on its owner.
-  if (!OpenAppWindow(ProgressWindow, 0, 0, 400, 103, L"Dateien kopieren...", 0x10000002,
+  if (!OpenAppWindow(ProgressWindow, 0, 0, 400, 103, L"Dateien kopieren...", ProgressWindowFlags,
                      AppWindowHandle(MainWindow))) {
     return 1;
   }

@@ -5,7 +5,7 @@
 #include "gui/gadgets.h"
 #include "gui/requester_folder_path.h"
 #include "gui/requesters.h"
-#include "plan/long_path.h"
+#include "gui/toolbox/long_path.h"
 
 void BrowseSourceFolder() {
   // A cancelled choice gives "" and so empties the field on purpose.

@@ -7,7 +7,9 @@
 #include "plan/size_units.h"
 
 namespace {
-constexpr unsigned MainWindowFlags = 0x10CF0001;  // overlapped window, centred, hidden
+// An overlapped window, centred on the screen, opened hidden.
+constexpr unsigned MainWindowFlags = WS_OVERLAPPEDWINDOW | WindowCentreOnScreen | WindowHidden;
+static_assert(MainWindowFlags == 0x10CF0001, "main window flags");
 constexpr unsigned SpinFlags = SpinReadOnly | SpinShowsPosition;
 constexpr int SpinMaximum = 9999999;
 }  // namespace

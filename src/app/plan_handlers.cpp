@@ -14,9 +14,6 @@
 #include "run/progress_window.h"
 
 namespace {
-constexpr unsigned MessageInformation = 64;
-constexpr unsigned MessageWarning = 48;
-
 void ShowOversizeNotice() {
   RequestMessage(L"Bundelor",
                  L"Manche Dateien sind gr\u00f6\u00dfer als die geforderte Paketgr\u00f6\u00dfe.\r\n"

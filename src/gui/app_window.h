@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <string>
 
+#include "gui/window_number.h"
+
 // Numbered top-level windows. Every operation on a number that names no open
 // window does nothing and returns 0 or "".
 
@@ -27,7 +29,3 @@ void SetAppWindowTitle(int number, const wchar_t* title);
 // Lets the user drop files and folders from the shell on the window; each
 // drop becomes an EventFilesDropped event with the dropped paths.
 void AcceptDroppedFiles(int number, bool accept);
-
-// Number of the layer window that holds hwnd (walking up through GetParent),
-// or -1 when hwnd belongs to no layer window.
-int LayerWindowNumberOf(HWND hwnd);

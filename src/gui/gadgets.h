@@ -1,5 +1,8 @@
 #pragma once
 #include <windows.h>
+
+#include <commctrl.h>
+
 #include <string>
 
 // Gadgets: numbered controls created in the calling thread's gadget target
@@ -14,9 +17,13 @@ HWND NewListBox(int gadget, int x, int y, int width, int height);
 HWND NewLabel(int gadget, int x, int y, int width, int height, const wchar_t* text);
 HWND NewProgressBar(int gadget, int x, int y, int width, int height, int minimum, int maximum, unsigned flags);
 
-enum TextFieldFlag : unsigned { TextFieldReadOnly = 0x800 };
+// Flags: text fields and progress bars take Windows style bits, spin fields
+// the layer's own.
+enum TextFieldFlag : unsigned { TextFieldReadOnly = ES_READONLY };
+static_assert(TextFieldReadOnly == 0x800, "read-only text field flag");
 enum SpinFieldFlag : unsigned { SpinReadOnly = 0x1, SpinShowsPosition = 0x2 };
-enum ProgressBarFlag : unsigned { ProgressSmooth = 0x1 };
+enum ProgressBarFlag : unsigned { ProgressSmooth = PBS_SMOOTH };
+static_assert(ProgressSmooth == 0x1, "smooth progress bar flag");
 enum ProgressBarAttribute : int { ProgressMinimum = 1, ProgressMaximum = 2 };
 
 // Generic operations; on a number that is no gadget they do nothing.

@@ -1,3 +1,4 @@
+// The top of the layer: starts and ends the parts, lowest first.
 #include "gui/layer.h"
 
 #include <windows.h>
@@ -5,18 +6,20 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "gui/layer_internal.h"
-#include "gui/owner_call.h"
-#include "gui/window_internal.h"
+#include "gui/core/layer_instance.h"
+#include "gui/core/owner_call.h"
+#include "gui/core/properties.h"
+#include "gui/gadgets/gadget_part.h"
+#include "gui/windows/window_record.h"
 
 namespace {
-HINSTANCE g_instance = nullptr;
 bool g_comStarted = false;
 }  // namespace
 
 bool InitGuiLayer(HINSTANCE instance) {
-  g_instance = instance;
+  SetLayerInstance(instance);
   InitOwnerCalls();
+  InitProperties();
   InitWindowPart();
   InitGadgetPart();
   InitCommonControls();
@@ -32,5 +35,3 @@ void ShutDownGuiLayer() {
     g_comStarted = false;
   }
 }
-
-HINSTANCE LayerInstance() { return g_instance; }

@@ -6,5 +6,3 @@
 bool InitGuiLayer(HINSTANCE instance);
 // Closes every window that is still open and frees the layer's resources.
 void ShutDownGuiLayer();
-// The module instance given to InitGuiLayer.
-HINSTANCE LayerInstance();

@@ -1,8 +1,16 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 // Standard dialogs; each blocks the calling thread until the user answers.
 int RequestMessage(const wchar_t* caption, const wchar_t* text, unsigned flags);
+// Flags for RequestMessage: the icon of a box with one OK button.
+enum MessageFlag : unsigned {
+  MessageInformation = MB_ICONINFORMATION,
+  MessageWarning = MB_ICONWARNING,
+};
+static_assert(MessageInformation == 64 && MessageWarning == 48, "message box icons");
 // The text entered; "" on Esc, on close, or when an empty field is confirmed.
 std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wchar_t* defaultText);
 // The chosen folder ending in "\", or "" when cancelled.

@@ -1,7 +1,5 @@
 #include "plan/folder_listing.h"
 
-#include <utility>
-
 namespace {
 
 constexpr size_t kBatchBytes = 64 * 1024;  // the most some network file systems take
@@ -20,31 +18,23 @@ bool ReadBatch(HANDLE folder, std::vector<LONGLONG>* buffer) {
 
 }  // namespace
 
-FolderListing::FolderListing(FolderListing&& other) noexcept
-    : handle_(other.handle_), buffer_(std::move(other.buffer_)), entry_(other.entry_),
-      failed_(other.failed_) {
-  other.handle_ = INVALID_HANDLE_VALUE;
-  other.entry_ = nullptr;
-}
-
 bool FolderListing::Open(const wchar_t* platformPath) {
   Close();
-  handle_ = OpenFolder(platformPath);
-  if (handle_ == INVALID_HANDLE_VALUE) return false;
+  handle_.Reset(OpenFolder(platformPath));
+  if (!handle_.Valid()) return false;
   if (buffer_.empty()) buffer_.resize(kBatchBytes / sizeof(LONGLONG));
   return true;
 }
 
 void FolderListing::Close() {
-  if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  handle_ = INVALID_HANDLE_VALUE;
+  handle_.Reset();
   entry_ = nullptr;
   failed_ = false;
 }
 
 bool FolderListing::ReadId(FolderId* id) const {
   BY_HANDLE_FILE_INFORMATION info;
-  if (!GetFileInformationByHandle(handle_, &info)) return false;
+  if (!GetFileInformationByHandle(handle_.Get(), &info)) return false;
   id->volume = info.dwVolumeSerialNumber;
   id->index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
   return true;
@@ -56,7 +46,7 @@ bool FolderListing::Next() {
         reinterpret_cast<const char*>(entry_) + entry_->NextEntryOffset);
     return true;
   }
-  if (!ReadBatch(handle_, &buffer_)) {
+  if (!ReadBatch(handle_.Get(), &buffer_)) {
     // A folder without entries at all ends as "not found".
     const DWORD error = GetLastError();
     failed_ = error != ERROR_NO_MORE_FILES && error != ERROR_FILE_NOT_FOUND;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "gui/toolbox/scoped.h"
+
 // A folder as the file system knows it, whatever path (link, junction)
 // leads to it.
 struct FolderId {
@@ -28,7 +30,7 @@ class FolderListing {
  public:
   FolderListing() = default;
   ~FolderListing() { Close(); }
-  FolderListing(FolderListing&& other) noexcept;
+  FolderListing(FolderListing&& other) noexcept = default;
   FolderListing(const FolderListing&) = delete;
   FolderListing& operator=(const FolderListing&) = delete;
   FolderListing& operator=(FolderListing&&) = delete;
@@ -51,7 +53,7 @@ class FolderListing {
   uint64_t Index() const { return static_cast<uint64_t>(entry_->FileId.QuadPart); }
 
  private:
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
+  ScopedFileHandle handle_;
   std::vector<LONGLONG> buffer_;  // aligned as the records need
   const FILE_ID_BOTH_DIR_INFO* entry_ = nullptr;
   bool failed_ = false;

@@ -6,9 +6,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "gui/toolbox/fs_redirection.h"
+#include "gui/toolbox/long_path.h"
 #include "plan/folder_listing.h"
-#include "plan/fs_redirection.h"
-#include "plan/long_path.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "plan/fs_redirection.h"
-#include "plan/long_path.h"
+#include "gui/toolbox/fs_redirection.h"
+#include "gui/toolbox/long_path.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
+#include "gui/toolbox/long_path.h"
 #include "plan/file_list.h"
-#include "plan/long_path.h"
 #include "run/file_transfer.h"
 #include "run/name_clash.h"
 #include "run/progress_display.h"
@@ -15,9 +15,6 @@
 #include "run/target_paths.h"
 
 namespace {
-
-constexpr unsigned MessageInformation = 64;
-constexpr unsigned MessageWarning = 48;
 
 const wchar_t Caption[] = L"Bundelor";
 

@@ -12,7 +12,6 @@
 #include "run/thread_registry.h"
 
 namespace {
-constexpr unsigned ProgressWindowFlags = 0x10000002;  // caption only, centred on parent, hidden
 const wchar_t AbortSuffix[] = L" (Abbruch l\u00e4uft...)";
 
 BOOL CALLBACK CloseWorkerWindow(HWND window, LPARAM) {

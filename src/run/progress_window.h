@@ -3,11 +3,16 @@
 
 #include <cstdint>
 
+#include "gui/app_window.h"
 #include "run/run_state.h"
 
 class FileList;
 
 constexpr int ProgressWindow = 1;
+// A caption (the layer adds it to a word without styles) and nothing else,
+// centred on the owner, opened hidden.
+constexpr unsigned ProgressWindowFlags = WindowCentreOnParent | WindowHidden;
+static_assert(ProgressWindowFlags == 0x10000002, "progress window flags");
 
 enum ProgressGadget : int {
   FileLabel = 17,

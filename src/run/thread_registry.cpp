@@ -1,11 +1,14 @@
 #include "run/thread_registry.h"
 
+#include <utility>
 #include <vector>
+
+#include "gui/toolbox/scoped.h"
 
 namespace {
 
 struct ThreadRecord {
-  HANDLE handle;
+  ScopedHandle handle;
   int32_t sequence;
 };
 
@@ -17,14 +20,6 @@ struct ThreadRegistry {
 };
 
 ThreadRegistry registry;
-
-class RegistryLock {
- public:
-  RegistryLock() { EnterCriticalSection(&registry.lock); }
-  ~RegistryLock() { LeaveCriticalSection(&registry.lock); }
-  RegistryLock(const RegistryLock&) = delete;
-  RegistryLock& operator=(const RegistryLock&) = delete;
-};
 
 bool HasEnded(HANDLE thread) { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }
 
@@ -38,34 +33,34 @@ void InitThreadRegistry() {
 
 int32_t StartThread(LPTHREAD_START_ROUTINE routine, int32_t argument) {
   // 4096 is the committed stack; the reserve stays the program's default.
-  HANDLE thread = CreateThread(nullptr, 4096, routine,
-                               reinterpret_cast<LPVOID>(static_cast<INT_PTR>(argument)), 0, nullptr);
-  if (!thread) return 0;
-  RegistryLock hold;
+  ScopedHandle thread(CreateThread(nullptr, 4096, routine,
+                               reinterpret_cast<LPVOID>(static_cast<INT_PTR>(argument)), 0, nullptr));
+  if (!thread.Valid()) return 0;
+  const CriticalSectionLock hold(registry.lock);
   auto& records = registry.records;
   for (size_t i = 0; i < records.size();) {
-    if (HasEnded(records[i].handle)) {
-      CloseHandle(records[i].handle);
+    if (HasEnded(records[i].handle.Get())) {
       records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
     } else {
       ++i;
     }
   }
   const int32_t sequence = registry.nextSequence++;
-  records.push_back({thread, sequence});
+  records.push_back({std::move(thread), sequence});
   return sequence;
 }
 
 void EmptyThreadRegistry() {
   if (!registry.ready) return;
-  RegistryLock hold;
-  for (const ThreadRecord& record : registry.records) CloseHandle(record.handle);
+  const CriticalSectionLock hold(registry.lock);
   registry.records.clear();
 }
 
 int RunningThreadCount() {
-  RegistryLock hold;
+  const CriticalSectionLock hold(registry.lock);
   int running = 0;
-  for (const ThreadRecord& record : registry.records) running += HasEnded(record.handle) ? 0 : 1;
+  for (const ThreadRecord& record : registry.records) {
+    running += HasEnded(record.handle.Get()) ? 0 : 1;
+  }
   return running;
 }

@@ -15,7 +15,7 @@ class FocusTest : public GadgetTest {
     GadgetTest::SetUp();
     NewFrame(0, 5, 5, 300, 200, L"Rahmen");
     NewLabel(1, 10, 20, 60, 15, L"Datei:");
-    NewTextField(2, 10, 40, 100, 20, L"", 0x800);
+    NewTextField(2, 10, 40, 100, 20, L"", TextFieldReadOnly);
     NewButton(3, 120, 40, 80, 25, L"Durchsuchen");
     NewOption(5, 10, 70, 100, 15, L"Eins");
     NewOption(4, 10, 90, 100, 15, L"Zwei");

@@ -5,6 +5,7 @@
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
+#include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
 
@@ -17,16 +18,23 @@ TEST_F(GadgetTest, EachKindIsItsControlWithItsStylesAndText) {
     const wchar_t* windowClass;
     DWORD style, exStyle;
   } const cases[] = {
-      {"frame", NewFrame(0, 5, 5, 565, 50, L"Rahmen"), L"Button", 0x50020007, 0},
-      {"text", NewTextField(1, 15, 25, 455, 20, L"C:\\", 0x800), L"Edit", 0x50030880, 0x200},
-      {"button", NewButton(2, 480, 21, 80, 25, L"Durchsuchen"), L"Button", 0x50030000, 0},
-      {"option", NewOption(4, 15, 80, 195, 15, L"Eins"), L"Button", 0x50030009, 0},
-      {"spin", NewSpinField(5, 215, 78, 85, 20, 1, 9999999, 3), L"Edit", 0x50010802, 0x200},
-      {"combo", NewComboBox(8, 310, 105, 80, 20), L"ComboBox", 0x50A30003, 0},
-      {"list", NewListBox(12, 10, 160, 80, 215), L"ListBox", 0x50330141, 0x200},
-      {"label", NewLabel(17, 10, 10, 35, 15, L"Datei:"), L"Static", 0x50020000, 0},
-      {"progress", NewProgressBar(19, 10, 30, 380, 15, 0, 100, 1), PROGRESS_CLASSW, 0x50000001, 0},
+      {"frame", NewFrame(0, 5, 5, 565, 50, L"Rahmen"), L"Button", FrameStyle, 0},
+      {"text", NewTextField(1, 15, 25, 455, 20, L"C:\\", TextFieldReadOnly), L"Edit",
+       TextFieldStyle | TextFieldReadOnly, WS_EX_CLIENTEDGE},
+      {"button", NewButton(2, 480, 21, 80, 25, L"Durchsuchen"), L"Button", ButtonStyle, 0},
+      {"option", NewOption(4, 15, 80, 195, 15, L"Eins"), L"Button", OptionStyle | WS_GROUP, 0},
+      {"spin", NewSpinField(5, 215, 78, 85, 20, 1, 9999999, SpinReadOnly | SpinShowsPosition),
+       L"Edit", SpinTextStyle | ES_READONLY, WS_EX_CLIENTEDGE},
+      {"combo", NewComboBox(8, 310, 105, 80, 20), L"ComboBox", ComboBoxStyle, 0},
+      {"list", NewListBox(12, 10, 160, 80, 215), L"ListBox", ListBoxStyle, WS_EX_CLIENTEDGE},
+      {"label", NewLabel(17, 10, 10, 35, 15, L"Datei:"), L"Static", LabelStyle, 0},
+      {"progress", NewProgressBar(19, 10, 30, 380, 15, 0, 100, ProgressSmooth), PROGRESS_CLASSW,
+       ProgressBarStyle | ProgressSmooth, 0},
   };
+  static_assert((TextFieldStyle | TextFieldReadOnly) == 0x50030880, "read-only text field");
+  static_assert((OptionStyle | WS_GROUP) == 0x50030009, "first option of a group");
+  static_assert((ProgressBarStyle | ProgressSmooth) == 0x50000001, "smooth progress bar");
+  static_assert(WS_EX_CLIENTEDGE == 0x200, "sunken edge");
   for (const Case& c : cases) {
     ASSERT_NE(c.handle, nullptr) << c.kind;
     wchar_t name[64] = {};
@@ -83,9 +91,10 @@ TEST_F(GadgetTest, ReusedNumbersAndTheTargetWindow) {
   EXPECT_EQ(GadgetHandle(6), second);
   DestroyWindow(second);
   EXPECT_EQ(GadgetHandle(6), nullptr) << "a destroyed control frees its number";
-  OpenAppWindow(1, 600, 0, 200, 100, L"Werkzeug", 0x00CF0008, nullptr);
-  EXPECT_EQ(GetParent(NewButton(3, 5, 5, 80, 25, L"Hier")), window_) << "flag 0x8 keeps the target";
-  const HWND other = OpenAppWindow(2, 600, 200, 200, 100, L"Neu", 0x00CF0000, nullptr);
+  OpenAppWindow(1, 600, 0, 200, 100, L"Werkzeug", WS_OVERLAPPEDWINDOW | WindowNoGadgetTarget,
+                nullptr);
+  EXPECT_EQ(GetParent(NewButton(3, 5, 5, 80, 25, L"Hier")), window_) << "WindowNoGadgetTarget keeps the target";
+  const HWND other = OpenAppWindow(2, 600, 200, 200, 100, L"Neu", WS_OVERLAPPEDWINDOW, nullptr);
   EXPECT_EQ(GetParent(NewButton(4, 5, 5, 80, 25, L"Dort")), other);
 }
 

@@ -130,7 +130,8 @@ RECT RectInParent(HWND control) {
 
 void GadgetTest::SetUp() {
   DrainEvents();
-  window_ = OpenAppWindow(0, 0, 0, 576, 422, L"Gadgets", 0x00CF0001, nullptr);
+  window_ = OpenAppWindow(0, 0, 0, 576, 422, L"Gadgets", WS_OVERLAPPEDWINDOW | WindowCentreOnScreen,
+                         nullptr);
   ASSERT_NE(window_, nullptr);
   BringToFront(window_);
 }

@@ -31,8 +31,9 @@ struct MessageCase {
 
 TEST(RequestMessage, ShowsOneOkButtonTheCaptionTheTextAndTheIcon) {
   const MessageCase cases[] = {
-      {48, L"Fehler beim Kopieren der Datei.", IDI_WARNING},
-      {64, L"Alle Pakete wurden erstellt.\r\nGr\u00f6\u00dfe: 700 MiB", IDI_INFORMATION},
+      {MessageWarning, L"Fehler beim Kopieren der Datei.", IDI_WARNING},
+      {MessageInformation, L"Alle Pakete wurden erstellt.\r\nGr\u00f6\u00dfe: 700 MiB",
+       IDI_INFORMATION},
   };
   for (const MessageCase& c : cases) {
     OwnerWindow owner(40, 40, 300, 200);
@@ -69,7 +70,7 @@ TEST(RequestMessage, DisablesTheThreadsOtherWindowsUntilAnswered) {
     otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
     AnswerOk()(box);
   });
-  RequestMessage(L"Bundelor", L"Bitte einen Quell-Pfad angeben.", 64);
+  RequestMessage(L"Bundelor", L"Bitte einen Quell-Pfad angeben.", MessageInformation);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(otherEnabled);
   EXPECT_TRUE(IsWindowEnabled(other.Handle()));

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "gui/requester_owner.h"
+#include "gui/requesters/requester_owner.h"
 
 namespace {
 

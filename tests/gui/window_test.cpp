@@ -18,11 +18,16 @@ TEST_F(WindowTest, FlagWordsBecomeStylesAndEachNumberItsClass) {
     DWORD frameBits;  // style & 0x00FF0000
     bool visible, toolWindow;
   } const cases[] = {
-      {0x10CF0001, 0x00CF0000, false, false},  // the main window
-      {0x10000002, 0x00C00000, false, false},  // caption added, no system menu
-      {0x00CF0004, 0x00CC0000, true, true},    // a tool window has neither box
-      {0x80080008, 0x00080000, true, false},   // no caption added beside another bit
+      {MainWindowLike, WS_OVERLAPPEDWINDOW, false, false},
+      {ProgressWindowLike, WS_CAPTION, false, false},  // caption added, no system menu
+      // A tool window has neither box.
+      {WS_OVERLAPPEDWINDOW | WindowToolWindow, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, true, true},
+      // No caption added beside another bit.
+      {WS_POPUP | WS_SYSMENU | WindowNoGadgetTarget, WS_SYSMENU, true, false},
   };
+  static_assert((WS_OVERLAPPEDWINDOW | WindowToolWindow) == 0x00CF0004, "tool window flags");
+  static_assert((WS_CAPTION | WS_SYSMENU | WS_THICKFRAME) == 0x00CC0000, "tool window frame");
+  static_assert((WS_POPUP | WS_SYSMENU | WindowNoGadgetTarget) == 0x80080008, "pop-up flags");
   for (const Case& c : cases) {
     const HWND hwnd = OpenAppWindow(2, 10, 10, 200, 100, L"Flags", c.flags, nullptr);
     ASSERT_NE(hwnd, nullptr) << std::hex << c.flags;
@@ -42,7 +47,8 @@ TEST_F(WindowTest, FlagWordsBecomeStylesAndEachNumberItsClass) {
 }
 
 TEST_F(WindowTest, HidingShowingAndClosingAnOwnedWindow) {
-  const HWND owned = OpenAppWindow(1, 0, 0, 200, 100, L"Fortschritt", 0x10CF0002, window_);
+  const HWND owned = OpenAppWindow(1, 0, 0, 200, 100, L"Fortschritt",
+                                  WS_OVERLAPPEDWINDOW | WindowCentreOnParent | WindowHidden, window_);
   const HWND button = NewButton(20, 5, 5, 80, 25, L"Abbrechen");
   DrainEvents();
   EXPECT_FALSE(IsWindowVisible(owned));
@@ -81,10 +87,10 @@ TEST_F(WindowTest, CentringOnTheScreenOrTheParent) {
     unsigned flags;
     HWND parent;
   } const cases[] = {
-      {301, 201, 0x10CF0001, nullptr},
-      {screenWidth + 300, screenHeight + 200, 0x10CF0001, nullptr},  // cut to the screen
-      {400, 103, 0x10000002, window_},
-      {screenWidth, 103, 0x10000002, window_},  // would start left of the screen
+      {301, 201, MainWindowLike, nullptr},
+      {screenWidth + 300, screenHeight + 200, MainWindowLike, nullptr},  // cut to the screen
+      {400, 103, ProgressWindowLike, window_},
+      {screenWidth, 103, ProgressWindowLike, window_},  // would start left of the screen
   };
   for (const Case& c : cases) {
     const HWND hwnd = OpenAppWindow(1, 435, 191, c.width, c.height, L"", c.flags, c.parent);
@@ -134,7 +140,7 @@ TEST_F(WindowTest, BorderDragStopsAtTheMinimumAndGrowsFreely) {
   SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &saved, 0);
   for (BOOL full : {FALSE, TRUE}) {
     SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
-    const HWND hwnd = OpenAppWindow(0, 0, 0, 300, 200, L"Ziehen", 0x10CF0001, nullptr);
+    const HWND hwnd = OpenAppWindow(0, 0, 0, 300, 200, L"Ziehen", MainWindowLike, nullptr);
     SetAppWindowBounds(0, AppWindowInnerWidth(0), AppWindowInnerHeight(0), KeepValue, KeepValue);
     SetAppWindowHidden(0, 0);
     BringToFront(hwnd);

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "plan/long_path.h"
+#include "gui/toolbox/long_path.h"
 #include "plan/unread_notice.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "plan/long_path.h"
+#include "gui/toolbox/long_path.h"
 
 namespace {
 std::wstring Platform(const std::wstring& p) { return PlatformPath(p.c_str(), p.size()); }

@@ -1,0 +1,106 @@
+// Drop-down lists ("ComboBox", CBS_DROPDOWNLIST).
+#include <atomic>
+
+#include "gui/event_codes.h"
+#include "gui/gadget_styles.h"
+#include "gui/gadgets.h"
+#include "gui/gadgets/gadget_kind.h"
+#include "gui/toolbox/window_text.h"
+
+namespace {
+
+// Outer height of a closed box minus its selection field's height; measured
+// when a box is created, because it depends on the theme and the font.
+std::atomic<int> g_overhead{0};
+
+constexpr int DroppedHeight = 350;
+
+std::wstring ReadSelectedText(GadgetRecord& g) {
+  const LRESULT index = SendMessageW(g.handle, CB_GETCURSEL, 0, 0);
+  return index == CB_ERR ? std::wstring() : ComboItemText(g.handle, index);
+}
+
+// CB_FINDSTRINGEXACT ignores case; texts here are compared exactly, so the
+// search goes on past items that differ only in case.
+void SelectByText(GadgetRecord& g, const wchar_t* text) {
+  if (!*text) {
+    SendMessageW(g.handle, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    return;
+  }
+  LRESULT from = -1;
+  for (;;) {
+    const LRESULT index = SendMessageW(g.handle, CB_FINDSTRINGEXACT, static_cast<WPARAM>(from),
+                                       reinterpret_cast<LPARAM>(text));
+    if (index == CB_ERR || index <= from) return;  // none, or the search wrapped around
+    if (ComboItemText(g.handle, index) == text) {
+      SendMessageW(g.handle, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      return;
+    }
+    from = index;
+  }
+}
+
+int ReadSelection(GadgetRecord& g) {
+  return static_cast<int>(SendMessageW(g.handle, CB_GETCURSEL, 0, 0));
+}
+
+void WriteSelection(GadgetRecord& g, int value) {
+  SendMessageW(g.handle, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+}
+
+void Insert(GadgetRecord& g, int position, const wchar_t* text) {
+  SendMessageW(g.handle, CB_INSERTSTRING, static_cast<WPARAM>(position),
+               reinterpret_cast<LPARAM>(text));
+}
+
+void Clear(GadgetRecord& g) { SendMessageW(g.handle, CB_RESETCONTENT, 0, 0); }
+
+void SetClosedHeight(HWND box, int height) {
+  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - g_overhead.load());
+}
+
+void PlaceCombo(GadgetRecord& g, int x, int y, int width, int height) {
+  const bool heightGiven = height != KeepValue;
+  int keptHeight = KeepValue;
+  ResolvePlacement(g, &x, &y, &width, &keptHeight);
+  MoveWindow(g.handle, x, y, width, keptHeight, TRUE);
+  if (heightGiven) SetClosedHeight(g.handle, height);
+}
+
+class ComboBoxGadget final : public GadgetKind {
+ public:
+  std::wstring ReadText(GadgetRecord& g) const override { return ReadSelectedText(g); }
+  void WriteText(GadgetRecord& g, const wchar_t* text) const override { SelectByText(g, text); }
+  int ReadState(GadgetRecord& g) const override { return ReadSelection(g); }
+  void WriteState(GadgetRecord& g, int value) const override { WriteSelection(g, value); }
+  void InsertItem(GadgetRecord& g, int position, const wchar_t* text) const override {
+    Insert(g, position, text);
+  }
+  void ClearItems(GadgetRecord& g) const override { Clear(g); }
+  void Place(GadgetRecord& g, int x, int y, int width, int height) const override {
+    PlaceCombo(g, x, y, width, height);
+  }
+  UINT InitStorageMessage() const override { return CB_INITSTORAGE; }
+};
+
+}  // namespace
+
+const GadgetKind& ComboBoxKind() {
+  static const ComboBoxGadget kind{};
+  return kind;
+}
+
+HWND NewComboBox(int gadget, int x, int y, int width, int height) {
+  if (gadget < 0) return nullptr;
+  const HWND box = CreateGadgetControl(L"ComboBox", nullptr, 0, ComboBoxStyle, x, y,
+                                       width, DroppedHeight, -1);
+  if (!box) return nullptr;
+  RegisterGadget(gadget, AllocateGadget(gadget), box, &ComboBoxKind());
+  const int probe = 15;
+  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
+  RECT r;
+  GetWindowRect(box, &r);
+  g_overhead.store((r.bottom - r.top) - probe);
+  SetClosedHeight(box, height);
+  return box;
+}

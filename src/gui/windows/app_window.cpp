@@ -1,0 +1,233 @@
+#include "gui/app_window.h"
+
+#include "gui/core/layer_instance.h"
+#include "gui/core/owner_call.h"
+#include "gui/core/properties.h"
+#include "gui/event_codes.h"
+#include "gui/gadgets/gadget_part.h"
+#include "gui/toolbox/window_text.h"
+#include "gui/windows/focus.h"
+#include "gui/windows/window_record.h"
+
+namespace {
+
+struct ClassName {
+  wchar_t text[32];
+  explicit ClassName(int number) { wsprintfW(text, L"WindowClass_%d", number); }
+};
+
+// The layer's own bits in a flag word, besides WindowNoGadgetTarget.
+constexpr unsigned PlacingBits = WindowCentreOnScreen | WindowCentreOnParent | WindowToolWindow;
+static_assert(PlacingBits == 7u, "placing bits");
+// A word without any bit but these gets a caption.
+constexpr unsigned CaptionlessBits = WindowHidden | WindowCentreOnScreen | WindowCentreOnParent;
+static_assert(~CaptionlessBits == 0xEFFFFFFCu, "bits that keep the caption off");
+// A tool window has no minimise or maximise, neither as state nor as box.
+constexpr DWORD ToolWindowDrops = WS_MINIMIZE | WS_MAXIMIZE | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+static_assert(~ToolWindowDrops == 0xDEFCFFFFu, "styles a tool window drops");
+
+// What a flag word asks for beyond the Windows style.
+struct WindowFlags {
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  bool hidden = false;
+  bool becomesTarget = true;
+  bool centreOnScreen = false;
+  bool centreOnParent = false;
+};
+
+WindowFlags TranslateFlags(unsigned word) {
+  WindowFlags f;
+  if (word & WindowNoGadgetTarget) {
+    f.becomesTarget = false;
+    word &= ~static_cast<unsigned>(WindowNoGadgetTarget);
+  }
+  if ((word & ~CaptionlessBits) == 0) word |= WS_CAPTION;
+  if (word & WindowHidden) {
+    f.hidden = true;
+    word &= ~static_cast<unsigned>(WindowHidden);
+  }
+  if (word & WindowToolWindow) {
+    f.exStyle = WS_EX_TOOLWINDOW;
+    word &= ~ToolWindowDrops;
+    word |= WS_CAPTION;
+  }
+  f.centreOnScreen = (word & WindowCentreOnScreen) != 0;
+  f.centreOnParent = (word & WindowCentreOnParent) != 0;
+  f.style = word & ~PlacingBits;
+  return f;
+}
+
+// Outer position for the window; the outer size may be cut to the screen.
+void PlaceNewWindow(const WindowFlags& f, HWND parent, int* x, int* y, int* outerWidth,
+                    int* outerHeight) {
+  if (f.centreOnScreen) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (*outerWidth > screenWidth) *outerWidth = screenWidth;
+    if (*outerHeight > screenHeight) *outerHeight = screenHeight;
+    *x = (screenWidth - *outerWidth) / 2;
+    *y = (screenHeight - *outerHeight) / 2;
+    return;
+  }
+  if (f.centreOnParent) {
+    const HWND reference = parent ? parent : GetActiveWindow();
+    RECT r;
+    if (reference && GetWindowRect(reference, &r)) {
+      *x = r.left + ((r.right - r.left) - *outerWidth) / 2;
+      *y = r.top + ((r.bottom - r.top) - *outerHeight) / 2;
+      if (*x < 0) *x = 0;
+      if (*y < 0) *y = 0;
+      return;
+    }
+  }
+  // "No position" must not reach Windows as a coordinate: it would put the
+  // window far off the screen.
+  if (*x == KeepValue || *y == KeepValue) *x = *y = CW_USEDEFAULT;
+}
+
+int ShowCommandFor(DWORD style) {
+  if (style & WS_MAXIMIZE) return SW_MAXIMIZE;
+  if (style & WS_MINIMIZE) return SW_SHOWMINIMIZED;
+  return SW_SHOWNORMAL;
+}
+
+HWND OwnerOf(HWND hwnd) { return GetWindow(hwnd, GW_OWNER); }
+
+}  // namespace
+
+HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
+                   const wchar_t* title, unsigned flags, HWND parent) {
+  if (number < 0) return nullptr;
+  if (LookupWindow(number)) CloseAppWindow(number);
+  WindowRecord* record = WindowTable().Allocate(number);
+  if (!record) return nullptr;
+
+  const ClassName className(number);
+  WNDCLASSW wc = {};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = LayerWindowProc;
+  wc.hInstance = LayerInstance();
+  wc.hIcon = LayerIcon();
+  wc.hCursor = LayerCursor();
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.lpszClassName = className.text;
+  RegisterClassW(&wc);
+
+  const WindowFlags f = TranslateFlags(flags);
+  RECT outer = {0, 0, innerWidth, innerHeight};
+  AdjustWindowRectEx(&outer, f.style, FALSE, f.exStyle);
+  int outerWidth = outer.right - outer.left;
+  int outerHeight = outer.bottom - outer.top;
+  PlaceNewWindow(f, parent, &x, &y, &outerWidth, &outerHeight);
+
+  const HWND hwnd = CreateWindowExW(f.exStyle, className.text, title ? title : L"", f.style, x, y,
+                                    outerWidth, outerHeight, parent, nullptr, LayerInstance(),
+                                    nullptr);
+  if (!hwnd) {
+    UnregisterClassW(className.text, LayerInstance());
+    WindowTable().Free(number);
+    return nullptr;
+  }
+  record->ownerThread = GetCurrentThreadId();
+  record->handle = hwnd;
+  SetPropW(hwnd, WindowNumberProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
+  if (!f.hidden) ShowWindow(hwnd, ShowCommandFor(f.style));
+  record->minimisedOrMaximised = (f.style & (WS_MINIMIZE | WS_MAXIMIZE)) != 0;
+  record->accelerators = CreateFocusAccelerators();
+  if (f.becomesTarget) {
+    GadgetTarget& target = CurrentGadgetTarget();
+    target.window = hwnd;
+    target.optionGroupOpen = false;
+  }
+  return hwnd;
+}
+
+void CloseAppWindow(int number) {
+  WindowRecord* record = LookupWindow(number);
+  if (!record) return;
+  // Only the owning thread can destroy the window.
+  if (record->ownerThread != GetCurrentThreadId()) {
+    RunOnOwner(record->handle, record->ownerThread, [number] { CloseAppWindow(number); });
+    return;
+  }
+  const HWND hwnd = record->handle;
+  if (HWND owner = OwnerOf(hwnd)) SetActiveWindow(owner);
+  RemovePropW(hwnd, WindowNumberProperty());
+  DestroyWindow(hwnd);
+  UnregisterClassW(ClassName(number).text, LayerInstance());
+  if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  GadgetTarget& target = CurrentGadgetTarget();
+  if (target.window == hwnd) target.window = nullptr;
+  WindowTable().Free(number);
+}
+
+void SetAppWindowHidden(int number, int hidden) {
+  WindowRecord* record = LookupWindow(number);
+  if (!record) return;
+  const HWND hwnd = record->handle;
+  RunOnOwner(hwnd, record->ownerThread, [hwnd, hidden] {
+    if (hidden) {
+      if (HWND owner = OwnerOf(hwnd)) SetActiveWindow(owner);
+      ShowWindow(hwnd, SW_HIDE);
+    } else if (IsZoomed(hwnd)) {
+      ShowWindow(hwnd, SW_MAXIMIZE);
+    } else if (IsIconic(hwnd)) {
+      ShowWindow(hwnd, SW_SHOWMINIMIZED);
+    } else {
+      ShowWindow(hwnd, SW_SHOWNORMAL);
+    }
+  });
+}
+
+HWND AppWindowHandle(int number) {
+  const WindowRecord* record = LookupWindow(number);
+  return record ? record->handle : nullptr;
+}
+
+int AppWindowInnerWidth(int number) {
+  const WindowRecord* record = LookupWindow(number);
+  RECT r;
+  if (!record || !GetClientRect(record->handle, &r)) return 0;
+  return r.right - r.left;
+}
+
+int AppWindowInnerHeight(int number) {
+  const WindowRecord* record = LookupWindow(number);
+  RECT r;
+  if (!record || !GetClientRect(record->handle, &r)) return 0;
+  int height = r.bottom - r.top;
+  if (GetMenu(record->handle)) height += GetSystemMetrics(SM_CYMENU);
+  return height;
+}
+
+void SetAppWindowBounds(int number, int minWidth, int minHeight, int maxWidth, int maxHeight) {
+  WindowRecord* record = LookupWindow(number);
+  if (!record) return;
+  const HWND hwnd = record->handle;
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+  const BOOL menu = GetMenu(hwnd) != nullptr;
+  RECT frame = {0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style, menu, exStyle);
+  const int extraWidth = frame.right - frame.left;
+  const int extraHeight = frame.bottom - frame.top;
+  auto store = [](WORD* field, int inner, int extra) {
+    if (inner != KeepValue) *field = static_cast<WORD>(inner + extra);
+  };
+  store(&record->minWidth, minWidth, extraWidth);
+  store(&record->minHeight, minHeight, extraHeight);
+  store(&record->maxWidth, maxWidth, extraWidth);
+  store(&record->maxHeight, maxHeight, extraHeight);
+}
+
+std::wstring GetAppWindowTitle(int number) {
+  const WindowRecord* record = LookupWindow(number);
+  if (!record) return std::wstring();
+  return ReadWindowText(record->handle);
+}
+
+void SetAppWindowTitle(int number, const wchar_t* title) {
+  const WindowRecord* record = LookupWindow(number);
+  if (record && title) SetWindowTextW(record->handle, title);
+}

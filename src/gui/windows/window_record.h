@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include "gui/core/number_table.h"
+
+// Internal view of the window part, shared by the window operations, the
+// window procedure, the event wait and the focus and sizing handlers.
+
+struct WindowRecord {
+  HWND handle;  // 0 = slot free
+  HACCEL accelerators;
+  // Outer size bounds for WM_GETMINMAXINFO; 0 = not set.
+  WORD minWidth, minHeight, maxWidth, maxHeight;
+  LONG minimisedOrMaximised;
+  HWND focusedControl;  // the control that had the focus when it was deactivated
+  DWORD ownerThread;
+};
+
+NumberTable<WindowRecord>& WindowTable();
+// The record of an open window, nullptr for any other number.
+WindowRecord* LookupWindow(int number);
+
+void InitWindowPart();
+void ShutDownWindowPart();
+HICON LayerIcon();
+HCURSOR LayerCursor();
+
+LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

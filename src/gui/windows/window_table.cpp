@@ -1,0 +1,29 @@
+#include "gui/app_window.h"
+#include "gui/core/layer_instance.h"
+#include "gui/windows/window_record.h"
+
+namespace {
+HICON g_icon = nullptr;
+HCURSOR g_cursor = nullptr;
+}  // namespace
+
+NumberTable<WindowRecord>& WindowTable() {
+  static NumberTable<WindowRecord> table;
+  return table;
+}
+
+WindowRecord* LookupWindow(int number) { return WindowTable().Lookup(number); }
+
+void InitWindowPart() {
+  WindowTable();
+  g_icon = LoadIconW(LayerInstance(), MAKEINTRESOURCEW(1));
+  g_cursor = LoadCursorW(nullptr, IDC_ARROW);
+}
+
+void ShutDownWindowPart() {
+  NumberTable<WindowRecord>& table = WindowTable();
+  for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
+}
+
+HICON LayerIcon() { return g_icon; }
+HCURSOR LayerCursor() { return g_cursor; }
