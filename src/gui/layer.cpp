@@ -13,7 +13,7 @@
 #include "gui/windows/window_record.h"
 
 namespace {
-bool g_comStarted = false;
+bool comStarted = false;
 }  // namespace
 
 bool InitGuiLayer(HINSTANCE instance) {
@@ -23,15 +23,15 @@ bool InitGuiLayer(HINSTANCE instance) {
   InitWindowPart();
   InitGadgetPart();
   InitCommonControls();
-  g_comStarted = SUCCEEDED(CoInitialize(nullptr));
+  comStarted = SUCCEEDED(CoInitialize(nullptr));
   return true;
 }
 
 void ShutDownGuiLayer() {
   ShutDownWindowPart();
   ShutDownGadgetPart();
-  if (g_comStarted) {
+  if (comStarted) {
     CoUninitialize();
-    g_comStarted = false;
+    comStarted = false;
   }
 }

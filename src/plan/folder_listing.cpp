@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr size_t kBatchBytes = 64 * 1024;  // the most some network file systems take
+constexpr size_t BatchBytes = 64 * 1024;  // the most some network file systems take
 
 HANDLE OpenFolder(const wchar_t* platformPath) {
   // Backup semantics open folders. A folder in use elsewhere opens too.
@@ -22,7 +22,7 @@ bool FolderListing::Open(const wchar_t* platformPath) {
   Close();
   handle_.Reset(OpenFolder(platformPath));
   if (!handle_.Valid()) return false;
-  if (buffer_.empty()) buffer_.resize(kBatchBytes / sizeof(LONGLONG));
+  if (buffer_.empty()) buffer_.resize(BatchBytes / sizeof(LONGLONG));
   return true;
 }
 

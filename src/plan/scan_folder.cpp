@@ -137,7 +137,7 @@ class TreeScan {
   // Counts what path_ names as unread, and keeps its path among the first.
   void Unread(uint32_t* count) {
     ++*count;
-    if (result_.firstUnread.size() < kUnreadPathsKept) result_.firstUnread.push_back(path_);
+    if (result_.firstUnread.size() < UnreadPathsKept) result_.firstUnread.push_back(path_);
   }
 
   FileList& list_;

@@ -6,7 +6,7 @@
 #include "plan/file_list.h"
 
 // How many paths of what could not be read a scan keeps for its report.
-constexpr size_t kUnreadPathsKept = 5;
+constexpr size_t UnreadPathsKept = 5;
 
 // What a scan could not do, for one report to the user.
 struct ScanResult {
@@ -16,7 +16,7 @@ struct ScanResult {
   uint32_t unreadFolders = 0;
   // Files in the list whose size could not be looked up (Size below 0).
   uint32_t unreadFiles = 0;
-  // The first kUnreadPathsKept of both in scan order; folders end in "\".
+  // The first UnreadPathsKept of both in scan order; folders end in "\".
   std::vector<std::wstring> firstUnread;
 };
 

@@ -9,7 +9,7 @@ struct SizeUnit {
   int64_t factor;
 };
 
-constexpr SizeUnit kUnits[SizeUnitCount] = {
+constexpr SizeUnit Units[SizeUnitCount] = {
     {L"B", 1},
     {L"KiB (1024)", int64_t{1024}},
     {L"MiB (1024)", int64_t{1024} * 1024},
@@ -25,7 +25,7 @@ int64_t SizeLimitFor(int32_t value, const wchar_t* unitText) {
   // A text that names none of the units counts as bytes.
   int64_t factor = 1;
   if (unitText) {
-    for (const SizeUnit& unit : kUnits) {
+    for (const SizeUnit& unit : Units) {
       if (std::wcscmp(unit.text, unitText) == 0) {
         factor = unit.factor;
         break;
@@ -36,5 +36,5 @@ int64_t SizeLimitFor(int32_t value, const wchar_t* unitText) {
 }
 
 const wchar_t* SizeUnitText(int index) {
-  return index >= 0 && index < SizeUnitCount ? kUnits[index].text : L"";
+  return index >= 0 && index < SizeUnitCount ? Units[index].text : L"";
 }

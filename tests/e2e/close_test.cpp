@@ -18,8 +18,8 @@ TEST_F(CloseTest, AltF4OnTheIdleWindowEndsTheProcessWithZero) {
 TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   TempDir source;
   TempDir dest;
-  constexpr int kFiles = 5;  // about half a second each to copy here
-  for (int i = 1; i <= kFiles; ++i) {
+  constexpr int Files = 5;  // about half a second each to copy here
+  for (int i = 1; i <= Files; ++i) {
     ASSERT_TRUE(WriteHollowFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, 10u + i));
   }
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
@@ -44,14 +44,14 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   ASSERT_TRUE(app_.WaitForExit(60000, &code)) << "the program did not end";
   EXPECT_EQ(code, 0u);
   int whole = 0;
-  for (int i = 1; i <= kFiles; ++i) {
+  for (int i = 1; i <= Files; ++i) {
     const std::wstring name = std::to_wstring(i) + L".bin";
     const std::wstring target = dest / (L"Paket 1\\" + name);
     if (!FileExists(target)) continue;
     EXPECT_TRUE(SameBytes(target, source / name)) << "half-written: " << i;
     ++whole;
   }
-  EXPECT_LT(whole, kFiles) << "the run was over before the window was closed";
+  EXPECT_LT(whole, Files) << "the run was over before the window was closed";
 }
 
 }  // namespace

@@ -5,31 +5,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gui/toolbox/scoped.h"
+
 namespace {
 
-constexpr DWORD kChunk = 1 << 20;
+constexpr DWORD Chunk = 1 << 20;
 
-class File {
- public:
-  File(const std::wstring& path, DWORD access, DWORD disposition)
-      : handle_(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~File() {
-    if (ok()) CloseHandle(handle_);
-  }
-  File(const File&) = delete;
-  File& operator=(const File&) = delete;
-  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
+ScopedFileHandle OpenPath(const std::wstring& path, DWORD access, DWORD disposition) {
+  return ScopedFileHandle(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 
 DWORD ReadUpTo(HANDLE file, std::string* buffer) {
   DWORD got = 0;
   DWORD total = 0;
-  while (total < kChunk && ReadFile(file, &(*buffer)[total], kChunk - total, &got, nullptr) && got) {
+  while (total < Chunk && ReadFile(file, &(*buffer)[total], Chunk - total, &got, nullptr) && got) {
     total += got;
   }
   return total;
@@ -70,43 +60,43 @@ bool WriteChunk(HANDLE file, const std::string& chunk, DWORD size) {
 }  // namespace
 
 bool WriteLargeFile(const std::wstring& path, int64_t size, unsigned seed) {
-  File file(path, GENERIC_WRITE, CREATE_ALWAYS);
-  if (!file.ok()) return false;
-  std::string chunk(kChunk, '\0');
+  const ScopedFileHandle file = OpenPath(path, GENERIC_WRITE, CREATE_ALWAYS);
+  if (!file.Valid()) return false;
+  std::string chunk(Chunk, '\0');
   uint32_t x = seed * 2654435761u + 1;
   for (int64_t done = 0; done < size;) {
     FillChunk(&chunk, &x);
-    const DWORD part = static_cast<DWORD>(std::min<int64_t>(kChunk, size - done));
-    if (!WriteChunk(file.get(), chunk, part)) return false;
+    const DWORD part = static_cast<DWORD>(std::min<int64_t>(Chunk, size - done));
+    if (!WriteChunk(file.Get(), chunk, part)) return false;
     done += part;
   }
   return true;
 }
 
 bool WriteHollowFile(const std::wstring& path, int64_t size, unsigned seed) {
-  if (size < 2 * static_cast<int64_t>(kChunk)) return WriteLargeFile(path, size, seed);
-  File file(path, GENERIC_WRITE, CREATE_ALWAYS);
-  if (!file.ok()) return false;
-  std::string chunk(kChunk, '\0');
+  if (size < 2 * static_cast<int64_t>(Chunk)) return WriteLargeFile(path, size, seed);
+  const ScopedFileHandle file = OpenPath(path, GENERIC_WRITE, CREATE_ALWAYS);
+  if (!file.Valid()) return false;
+  std::string chunk(Chunk, '\0');
   uint32_t x = seed * 2654435761u + 1;
   FillChunk(&chunk, &x);
-  if (!WriteChunk(file.get(), chunk, kChunk)) return false;
+  if (!WriteChunk(file.Get(), chunk, Chunk)) return false;
   LARGE_INTEGER tail;
-  tail.QuadPart = size - kChunk;
-  if (!SetFilePointerEx(file.get(), tail, nullptr, FILE_BEGIN)) return false;
+  tail.QuadPart = size - Chunk;
+  if (!SetFilePointerEx(file.Get(), tail, nullptr, FILE_BEGIN)) return false;
   FillChunk(&chunk, &x);
-  return WriteChunk(file.get(), chunk, kChunk);
+  return WriteChunk(file.Get(), chunk, Chunk);
 }
 
 bool SameBytes(const std::wstring& a, const std::wstring& b) {
-  File fa(a, GENERIC_READ, OPEN_EXISTING);
-  File fb(b, GENERIC_READ, OPEN_EXISTING);
-  if (!fa.ok() || !fb.ok()) return false;
-  std::string ba(kChunk, '\0');
-  std::string bb(kChunk, '\0');
+  const ScopedFileHandle fa = OpenPath(a, GENERIC_READ, OPEN_EXISTING);
+  const ScopedFileHandle fb = OpenPath(b, GENERIC_READ, OPEN_EXISTING);
+  if (!fa.Valid() || !fb.Valid()) return false;
+  std::string ba(Chunk, '\0');
+  std::string bb(Chunk, '\0');
   for (;;) {
-    const DWORD na = ReadUpTo(fa.get(), &ba);
-    const DWORD nb = ReadUpTo(fb.get(), &bb);
+    const DWORD na = ReadUpTo(fa.Get(), &ba);
+    const DWORD nb = ReadUpTo(fb.Get(), &bb);
     if (na != nb || ba.compare(0, na, bb, 0, nb) != 0) return false;
     if (na == 0) return true;
   }

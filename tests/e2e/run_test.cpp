@@ -115,8 +115,8 @@ TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
 
 TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   // Large enough that the first copy is still going when cancel is pressed.
-  constexpr int kFiles = 3;
-  for (int i = 1; i <= kFiles; ++i) {
+  constexpr int Files = 3;
+  for (int i = 1; i <= Files; ++i) {
     ASSERT_TRUE(WriteHollowFile(source_ / (std::to_wstring(i) + L".bin"), 1LL << 30, 20u + i));
   }
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
@@ -135,11 +135,11 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   // Copied in scan order (equal sizes): the files done form a prefix, the
   // last of them the one in hand at the click, finished whole.
   int copied = 0;
-  while (copied < kFiles && FileExists(dest_ / (L"Paket 1\\" + std::to_wstring(copied + 1) + L".bin"))) {
+  while (copied < Files && FileExists(dest_ / (L"Paket 1\\" + std::to_wstring(copied + 1) + L".bin"))) {
     ++copied;
   }
   EXPECT_GE(copied, 1);
-  EXPECT_LT(copied, kFiles) << "the run ended before the cancel took effect";
+  EXPECT_LT(copied, Files) << "the run ended before the cancel took effect";
   EXPECT_EQ(FolderContents(dest_ / L"Paket 1").size(), static_cast<size_t>(copied));
   for (int i = 1; i <= copied; ++i) {
     const std::wstring name = std::to_wstring(i) + L".bin";
@@ -152,11 +152,11 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
 class FailedWriteTest : public RunTest {
  protected:
   FailedWriteTest() { fileSizeLimit_ = 1 << 20; }
-  static constexpr size_t kSize = 3 << 20;
+  static constexpr size_t Size = 3 << 20;
 };
 
 TEST_F(FailedWriteTest, CopyCutShortLeavesNoPartOfTheFile) {
-  source_.WriteSizedFile(L"a.bin", kSize, 5);
+  source_.WriteSizedFile(L"a.bin", Size, 5);
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   for (const bool earlierCopy : {false, true}) {
@@ -167,7 +167,7 @@ TEST_F(FailedWriteTest, CopyCutShortLeavesNoPartOfTheFile) {
     EXPECT_EQ(AnswerMessage(), CopyFailed);
     ASSERT_TRUE(RunEnded());
     EXPECT_FALSE(FileExists(dest / L"Paket 1\\a.bin")) << earlierCopy;
-    EXPECT_EQ(ReadWholeFile(source_ / L"a.bin").size(), kSize);
+    EXPECT_EQ(ReadWholeFile(source_ / L"a.bin").size(), Size);
   }
 }
 
@@ -176,7 +176,7 @@ TEST_F(FailedWriteTest, MoveToAnotherFileSystemCutShortKeepsTheSource) {
   // puts C:\tmpfs on another file system when it can.
   TempDir source(L"C:\\tmpfs\\");
   if (source.Path().empty()) GTEST_SKIP() << "no folder on a second file system at C:\\tmpfs";
-  source.WriteSizedFile(L"a.bin", kSize, 6);
+  source.WriteSizedFile(L"a.bin", Size, 6);
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   ClickGadget(MoveOption);
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
@@ -184,7 +184,7 @@ TEST_F(FailedWriteTest, MoveToAnotherFileSystemCutShortKeepsTheSource) {
   EXPECT_EQ(AnswerMessage(), MoveFailed);
   ASSERT_TRUE(RunEnded());
   EXPECT_FALSE(FileExists(dest_ / L"Paket 1\\a.bin"));
-  EXPECT_EQ(ReadWholeFile(source / L"a.bin").size(), kSize);
+  EXPECT_EQ(ReadWholeFile(source / L"a.bin").size(), Size);
 }
 
 }  // namespace

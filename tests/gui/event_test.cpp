@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "support/sequence.h"
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
@@ -121,7 +122,7 @@ TEST_F(EventTest, MinimiseRestoreAndMaximise) {
     for (const SeenEvent& e : seen) {
       if (e.code == step.second || e.code == EventSize) order.push_back(e.code);
     }
-    EXPECT_EQ(order, (std::vector<int>{step.second, EventSize})) << Describe(seen);
+    EXPECT_TRUE(MatchesSequence(order, {step.second, EventSize}, Describe(seen)));
   }
 }
 

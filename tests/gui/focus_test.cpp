@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "support/sequence.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
@@ -26,7 +27,7 @@ class FocusTest : public GadgetTest {
   }
   // The gadget that has the focus after a Tab or Shift+Tab typed by the user.
   static int TabTo(bool shift) {
-    PressKey(VK_TAB, shift);
+    SendKeyStroke(VK_TAB, shift ? VK_SHIFT : 0);
     CollectEvents(50);
     for (int g = 0; g < 10; ++g) {
       if (GadgetHandle(g) && GadgetHandle(g) == GetFocus()) return g;
@@ -39,10 +40,10 @@ TEST_F(FocusTest, TabFollowsCreationOrderAndWraps) {
   const std::vector<int> order = {2, 3, 5, 4, 6, 7, 9};
   std::vector<int> forwards, backwards;
   for (size_t i = 0; i < order.size() + 2; ++i) forwards.push_back(TabTo(false));
-  EXPECT_EQ(forwards, (std::vector<int>{2, 3, 5, 4, 6, 7, 9, 2, 3})) << "no current unit: the first";
+  EXPECT_TRUE(MatchesSequence(forwards, {2, 3, 5, 4, 6, 7, 9, 2, 3}, "Tab, no current unit: the first"));
   SetFocus(GadgetHandle(2));
   for (size_t i = 0; i < order.size() + 1; ++i) backwards.push_back(TabTo(true));
-  EXPECT_EQ(backwards, (std::vector<int>{9, 7, 6, 4, 5, 3, 2, 9}));
+  EXPECT_TRUE(MatchesSequence(backwards, {9, 7, 6, 4, 5, 3, 2, 9}, "Shift+Tab from the first"));
 }
 
 TEST_F(FocusTest, DisabledAndHiddenGadgetsAreSkipped) {

@@ -67,7 +67,7 @@ TEST_F(GadgetTest, ReadOnlySpinFieldStepsWithinItsRangeAndRefusesTyping) {
   for (const auto& step : steps) {
     SetFocus(text);
     DrainEvents();
-    PressKey(step.first);
+    SendKeyStroke(step.first);
     std::vector<int> events = GadgetSubtypes(5, 120);
     events.erase(std::remove_if(events.begin(), events.end(), [](int s) { return s != 1 && s != -1; }),
                  events.end());
@@ -76,7 +76,7 @@ TEST_F(GadgetTest, ReadOnlySpinFieldStepsWithinItsRangeAndRefusesTyping) {
     EXPECT_EQ(ReadState(5), step.second);
     EXPECT_EQ(ReadText(5), std::to_wstring(step.second));
   }
-  PressKey('7');
+  SendKeyStroke('7');
   CollectEvents(60);
   SendMessageW(text, WM_CHAR, '8', 0);
   EXPECT_EQ(ReadText(5), L"1");
@@ -98,7 +98,7 @@ TEST_F(GadgetTest, SpinArrowsSitAtTheRightAndFollowEnabling) {
   };
   for (const Case& c : cases) {
     PlaceGadget(5, c.x, c.y, c.width, c.height);
-    const RECT t = RectInParent(text), a = RectInParent(Arrows());
+    const RECT t = ControlRect(text), a = ControlRect(Arrows());
     const int half = (c.text.bottom - c.text.top) / 2;
     const RECT arrows = {t.right, t.top, t.right + half, t.bottom};
     EXPECT_TRUE(EqualRect(&t, &c.text)) << t.left << "," << t.top << "," << t.right << "," << t.bottom;
@@ -218,7 +218,7 @@ TEST_F(GadgetTest, ComboBoxTextHeightAndItems) {
   EXPECT_LE(dropped.bottom - dropped.top, 350);
   PlaceGadget(8, KeepValue, KeepValue, 120, 26);
   PlaceGadget(8, 5, KeepValue, KeepValue, KeepValue);
-  const RECT placed = RectInParent(box), expected = {5, 105, 125, 131};
+  const RECT placed = ControlRect(box), expected = {5, 105, 125, 131};
   EXPECT_TRUE(EqualRect(&placed, &expected)) << placed.right << "," << placed.bottom;
   ClearItems(8);
   EXPECT_EQ(SendMessageW(box, CB_GETCOUNT, 0, 0), 0);

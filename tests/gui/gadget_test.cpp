@@ -113,7 +113,7 @@ TEST_F(GadgetTest, ProgressBarRangeEndsAndPlacing) {
   EXPECT_EQ(ReadState(19), 777);
   PlaceGadget(19, KeepValue, KeepValue, 200, 20);
   PlaceGadget(19, 7, KeepValue, KeepValue, KeepValue);
-  const RECT r = RectInParent(bar), expected = {7, 30, 207, 50};
+  const RECT r = ControlRect(bar), expected = {7, 30, 207, 50};
   EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
   EXPECT_EQ(GadgetOuterWidth(19), 200);
 }
@@ -152,7 +152,7 @@ TEST_F(GadgetTest, TextFieldReportsFocusAndEditing) {
   ASSERT_EQ(seen.size(), 2u) << Describe(seen);
   EXPECT_TRUE(seen[0].gadget == 1 && seen[0].subtype == SubtypeFocusLost) << Describe(seen);
   EXPECT_TRUE(seen[1].gadget == 2 && seen[1].subtype == SubtypeFocusGained) << Describe(seen);
-  PressKey('A');
+  SendKeyStroke('A');
   const std::vector<int> typing = GadgetSubtypes(2, 100);
   EXPECT_NE(std::find(typing.begin(), typing.end(), EN_CHANGE), typing.end());
   EXPECT_EQ(ReadText(2), L"a");

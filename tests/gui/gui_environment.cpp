@@ -11,7 +11,7 @@ class GuiEnvironment : public ::testing::Environment {
   void TearDown() override { ShutDownGuiLayer(); }
 };
 
-::testing::Environment* const g_environment =
+::testing::Environment* const environment =
     ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
+#include "support/input.h"
 
 namespace {
 
@@ -18,16 +19,9 @@ bool IsLayerEvent(int code) {
 
 // Where the test put the pointer; every mouse input carries it, because
 // under Wine a press must not land where an earlier move left the pointer.
-POINT g_pointer = {0, 0};
+POINT pointerAt = {0, 0};
 
-void SendMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input.mi.dx = static_cast<LONG>((g_pointer.x * 65536LL + 32768) / GetSystemMetrics(SM_CXSCREEN));
-  input.mi.dy = static_cast<LONG>((g_pointer.y * 65536LL + 32768) / GetSystemMetrics(SM_CYSCREEN));
-  SendInput(1, &input, sizeof(input));
-}
+void SendMouse(DWORD flags) { SendMouseInput(pointerAt, flags); }
 
 }  // namespace
 
@@ -79,7 +73,7 @@ void DrainEvents() {
 }
 
 void MoveMouseTo(int x, int y) {
-  g_pointer = {x, y};
+  pointerAt = {x, y};
   SendMouse(0);
 }
 
@@ -90,22 +84,6 @@ void ClickAt(POINT p) {
   MoveMouseTo(p.x, p.y);
   PressMouse();
   ReleaseMouse();
-}
-
-void PressKey(WORD vk, bool shift) {
-  std::vector<INPUT> inputs;
-  auto key = [&inputs](WORD code, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = code;
-    input.ki.dwFlags = flags;
-    inputs.push_back(input);
-  };
-  if (shift) key(VK_SHIFT, 0);
-  key(vk, 0);
-  key(vk, KEYEVENTF_KEYUP);
-  if (shift) key(VK_SHIFT, KEYEVENTF_KEYUP);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 void BringToFront(HWND hwnd) {
@@ -119,12 +97,6 @@ void BringToFront(HWND hwnd) {
 RECT WindowRect(HWND hwnd) {
   RECT r = {};
   GetWindowRect(hwnd, &r);
-  return r;
-}
-
-RECT RectInParent(HWND control) {
-  RECT r = WindowRect(control);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "gui/app_window.h"
+#include "support/input.h"
+#include "support/read.h"
 
 // Flag words as the program opens its windows: the main window (overlapped,
 // centred on the screen) and the progress window (a caption, centred on its
@@ -37,10 +39,8 @@ void MoveMouseTo(int x, int y);
 void PressMouse();
 void ReleaseMouse();
 void ClickAt(POINT p);
-void PressKey(WORD vk, bool shift = false);
 void BringToFront(HWND hwnd);
 RECT WindowRect(HWND hwnd);
-RECT RectInParent(HWND control);
 
 // Window 0, shown and active; windows 0 to 3 are closed afterwards.
 class GadgetTest : public ::testing::Test {

@@ -12,7 +12,7 @@
 
 namespace {
 
-const wchar_t kTitle[] = L"Speicher-Pfad der Pakete";
+const wchar_t Title[] = L"Speicher-Pfad der Pakete";
 
 TEST(FolderPaths, StartAndResultRules) {
   const struct {
@@ -39,17 +39,17 @@ TEST(FolderPaths, StartAndResultRules) {
 // Stand-ins for the shell's sized lookup that fail, as it does, when the room
 // is too small: Wine's shell cuts every path at MAX_PATH, so only a stand-in
 // can give a longer one.
-const std::wstring kLongPath = L"C:\\" + std::wstring(300, L'x');
+const std::wstring LongPath = L"C:\\" + std::wstring(300, L'x');
 BOOL WINAPI LongPathLookup(PCIDLIST_ABSOLUTE, PWSTR out, DWORD room, GPFIDL_FLAGS) {
-  if (room <= kLongPath.size()) return FALSE;
-  kLongPath.copy(out, kLongPath.size());
-  out[kLongPath.size()] = L'\0';
+  if (room <= LongPath.size()) return FALSE;
+  LongPath.copy(out, LongPath.size());
+  out[LongPath.size()] = L'\0';
   return TRUE;
 }
 BOOL WINAPI NoPathLookup(PCIDLIST_ABSOLUTE, PWSTR, DWORD, GPFIDL_FLAGS) { return FALSE; }
 
 TEST(FolderPaths, AnItemPathLongerThanMaxPathIsRead) {
-  EXPECT_EQ(ItemPath(LongPathLookup, nullptr), kLongPath);
+  EXPECT_EQ(ItemPath(LongPathLookup, nullptr), LongPath);
   EXPECT_EQ(ItemPath(NoPathLookup, nullptr), L"");
 }
 
@@ -63,7 +63,7 @@ TEST(RequestFolder, ReturnsTheChosenFolderWithOneTrailingBackslash) {
     DialogAnswerer answers(FolderChooserMatch(), [&](HWND chooser) {
       seen = ChooseFolder(chooser, folder);
     });
-    const std::wstring result = RequestFolder(kTitle, L"");
+    const std::wstring result = RequestFolder(Title, L"");
     ASSERT_TRUE(answers.Answered()) << answers.Report();
     EXPECT_TRUE(seen);
     const std::wstring expected = folder.back() == L'\\' ? folder : folder + L"\\";
@@ -74,7 +74,7 @@ TEST(RequestFolder, ReturnsTheChosenFolderWithOneTrailingBackslash) {
 TEST(RequestFolder, CancelReturnsNothing) {
   OwnerWindow owner(40, 40, 300, 200);
   DialogAnswerer answers(FolderChooserMatch(), AnswerCancel());
-  EXPECT_EQ(RequestFolder(kTitle, L""), L"");
+  EXPECT_EQ(RequestFolder(Title, L""), L"");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
 }
 
@@ -92,10 +92,10 @@ TEST(RequestFolder, OpensWithTheStartFolderSelected) {
       Sleep(50);
       selected = FolderChooserSelection(chooser);
     }
-    PressButton(chooser, IDOK);
+    PostButtonCommand(chooser, IDOK);
   });
   // Given with a trailing "\", as a path the program itself produced.
-  const std::wstring result = RequestFolder(kTitle, (temp / L"Daten\\").c_str());
+  const std::wstring result = RequestFolder(Title, (temp / L"Daten\\").c_str());
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(selected, L"Daten");
   EXPECT_EQ(result, temp / L"Daten\\");
@@ -108,7 +108,7 @@ TEST(RequestFolder, AShellItemWithoutAPathCountsAsCancelled) {
   DialogAnswerer answers(FolderChooserMatch(), [&](HWND chooser) {
     ChooseShellItem(chooser, computer);
   });
-  const std::wstring result = RequestFolder(kTitle, L"");
+  const std::wstring result = RequestFolder(Title, L"");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(IsWindow(answers.Window(0))) << "OK did not close the chooser";
   EXPECT_EQ(result, L"");
@@ -123,7 +123,7 @@ TEST(RequestFolder, WorksOnAThreadOfItsOwnAndLeavesItsComAsItWas) {
   std::wstring result;
   HRESULT afterwards = E_FAIL;
   RunOnOtherThread([&] {
-    result = RequestFolder(kTitle, L"");
+    result = RequestFolder(Title, L"");
     // S_OK, not S_FALSE: the chooser did not leave COM initialised here.
     afterwards = CoInitialize(nullptr);
     if (SUCCEEDED(afterwards)) CoUninitialize();

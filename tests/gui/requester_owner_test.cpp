@@ -14,27 +14,27 @@ HWND FakeWindow(DWORD thread, int i) {
 
 TEST(DisabledWindowList, EachThreadTakesBackExactlyItsOwnEntries) {
   DisabledWindowList list;
-  constexpr int kThreads = 4;
-  constexpr int kPerThread = 2000;
-  std::vector<std::vector<HWND>> taken(kThreads);
+  constexpr int Threads = 4;
+  constexpr int PerThread = 2000;
+  std::vector<std::vector<HWND>> taken(Threads);
   std::vector<std::thread> threads;
   // Additions and removals of several threads interleave, as when the worker
   // and the main thread both have a requester open.
-  for (int t = 0; t < kThreads; ++t) {
+  for (int t = 0; t < Threads; ++t) {
     threads.emplace_back([&list, &taken, t] {
       const DWORD id = static_cast<DWORD>(t + 1);
       for (int round = 0; round < 5; ++round) {
-        for (int i = 0; i < kPerThread; ++i) list.Add(id, FakeWindow(id, i));
+        for (int i = 0; i < PerThread; ++i) list.Add(id, FakeWindow(id, i));
         taken[t] = list.TakeThread(id);
-        if (taken[t].size() != static_cast<size_t>(kPerThread)) return;
+        if (taken[t].size() != static_cast<size_t>(PerThread)) return;
       }
     });
   }
   for (std::thread& thread : threads) thread.join();
-  for (int t = 0; t < kThreads; ++t) {
+  for (int t = 0; t < Threads; ++t) {
     const DWORD id = static_cast<DWORD>(t + 1);
-    ASSERT_EQ(taken[t].size(), static_cast<size_t>(kPerThread)) << "thread " << id;
-    for (int i = 0; i < kPerThread; ++i) {
+    ASSERT_EQ(taken[t].size(), static_cast<size_t>(PerThread)) << "thread " << id;
+    for (int i = 0; i < PerThread; ++i) {
       ASSERT_EQ(taken[t][i], FakeWindow(id, i)) << "thread " << id << " entry " << i;
     }
   }

@@ -9,8 +9,8 @@
 
 namespace {
 
-const wchar_t kCaption[] = L"Bundelor";
-const wchar_t kPrompt[] = L"Benennung der Paket-Verzeichnisse:";
+const wchar_t Caption[] = L"Bundelor";
+const wchar_t Prompt[] = L"Benennung der Paket-Verzeichnisse:";
 
 bool ClassRegistered() {
   WNDCLASSEXW wc = {};
@@ -23,20 +23,20 @@ TEST(RequestText, EnterKeepsTheDefaultWithTheCaretAfterIt) {
   std::pair<DWORD, DWORD> selection{99, 99};
   bool focusInEntry = false;
   bool classWhileOpen = false;
-  DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
-    HWND entry = GetDlgItem(requester, 10);
+  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+    HWND entry = GetDlgItem(requester, TextRequesterEntry);
     prompt = DialogItemText(requester, 0);
     text = ReadEditText(entry);
     selection = EditSelection(entry);
-    button = DialogItemText(requester, 1000);
+    button = DialogItemText(requester, TextRequesterOk);
     focusInEntry = FocusedControl(requester) == entry;
     classWhileOpen = ClassRegistered();
-    PressEnter(requester);
+    PostKey(requester, VK_RETURN);
   });
-  const std::wstring result = RequestText(kCaption, kPrompt, L"Paket #");
+  const std::wstring result = RequestText(Caption, Prompt, L"Paket #");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(result, L"Paket #");
-  EXPECT_EQ(prompt, kPrompt);
+  EXPECT_EQ(prompt, Prompt);
   EXPECT_EQ(text, L"Paket #");
   EXPECT_EQ(selection.first, 7u);
   EXPECT_EQ(selection.second, 7u);
@@ -59,21 +59,21 @@ TEST(RequestText, AnswersGiveTheirResults) {
       {"WM_CLOSE", L"Paket #", [](HWND r) { PostMessageW(r, WM_CLOSE, 0, 0); }, L""},
       {"OK on an emptied field", L"Paket #",
        [](HWND r) {
-         SetEditText(GetDlgItem(r, 10), L"");
-         PressButton(r, 1000);
+         SetEditText(GetDlgItem(r, TextRequesterEntry), L"");
+         PostButtonCommand(r, TextRequesterOk);
        },
        L""},
       {"typing at the caret", L"Paket #",
        [](HWND r) {
-         TypeText(GetDlgItem(r, 10), L"-1");
-         PressEnter(r);
+         SendChars(GetDlgItem(r, TextRequesterEntry), L"-1");
+         PostKey(r, VK_RETURN);
        },
        L"Paket #-1"},
       {"umlauts, no default", nullptr, AnswerText(L"Gr\u00f6\u00dfe #"), L"Gr\u00f6\u00dfe #"},
   };
   for (const TextCase& c : cases) {
-    DialogAnswerer answers(TextRequesterMatch(kCaption), c.answer);
-    const std::wstring result = RequestText(kCaption, kPrompt, c.defaultText);
+    DialogAnswerer answers(TextRequesterMatch(Caption), c.answer);
+    const std::wstring result = RequestText(Caption, Prompt, c.defaultText);
     ASSERT_TRUE(answers.Answered()) << c.name << ": " << answers.Report();
     EXPECT_EQ(result, c.expected) << c.name;
     EXPECT_FALSE(IsWindow(answers.Window(0))) << c.name << ": requester still exists";
@@ -91,14 +91,14 @@ TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
     RECT rect = {};
     HWND ownerSeen = nullptr;
     bool ownerEnabled = true, otherEnabled = true;
-    DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
+    DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
       GetWindowRect(requester, &rect);
       ownerSeen = GetWindow(requester, GW_OWNER);
       ownerEnabled = IsWindowEnabled(owner.Handle()) != FALSE;
       otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
-      PressEnter(requester);
+      PostKey(requester, VK_RETURN);
     });
-    RequestText(kCaption, kPrompt, L"x");
+    RequestText(Caption, Prompt, L"x");
     ASSERT_TRUE(answers.Answered()) << answers.Report();
     const RECT expected = {cx / 2 - 150, cy / 2 - 65, cx / 2 + 150, cy / 2 + 65};
     EXPECT_TRUE(EqualRect(&rect, &expected))
@@ -116,13 +116,13 @@ TEST(RequestText, FromASecondThreadDisablesTheFirstThreadsOwner) {
   OwnerWindow mainWindow(50, 50, 400, 300, L"Main");
   bool ownerEnabled = true;
   HWND ownerSeen = nullptr;
-  DialogAnswerer answers(TextRequesterMatch(kCaption), [&](HWND requester) {
+  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
     ownerSeen = GetWindow(requester, GW_OWNER);
     ownerEnabled = IsWindowEnabled(mainWindow.Handle()) != FALSE;
-    PressEnter(requester);
+    PostKey(requester, VK_RETURN);
   });
   std::wstring result;
-  RunOnOtherThread([&] { result = RequestText(kCaption, kPrompt, L"Paket #"); });
+  RunOnOtherThread([&] { result = RequestText(Caption, Prompt, L"Paket #"); });
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(result, L"Paket #");
   EXPECT_EQ(ownerSeen, mainWindow.Handle());
@@ -143,9 +143,9 @@ TEST(RequestText, TwoThreadsKeepTheirOwnAnswers) {
   });
   std::wstring first, second;
   std::thread other([&] {
-    second = RequestText(L"Zweiter", kPrompt, L"b");
+    second = RequestText(L"Zweiter", Prompt, L"b");
   });
-  first = RequestText(L"Erster", kPrompt, L"a");
+  first = RequestText(L"Erster", Prompt, L"a");
   other.join();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(first, L"eins");
@@ -158,25 +158,25 @@ TEST(RequestText, WorksWithItsClassLeftRegistered) {
   // requester whose window outlived it.
   WNDCLASSEXW leftOver = {};
   leftOver.cbSize = sizeof leftOver;
-  DialogAnswerer first(TextRequesterMatch(kCaption), [&](HWND requester) {
+  DialogAnswerer first(TextRequesterMatch(Caption), [&](HWND requester) {
     GetClassInfoExW(GetModuleHandleW(nullptr), L"InputRequester", &leftOver);
-    PressEnter(requester);
+    PostKey(requester, VK_RETURN);
   });
-  RequestText(kCaption, kPrompt, L"a");
+  RequestText(Caption, Prompt, L"a");
   ASSERT_TRUE(first.Answered()) << first.Report();
   leftOver.lpszClassName = L"InputRequester";
   ASSERT_NE(RegisterClassExW(&leftOver), 0);
-  DialogAnswerer second(TextRequesterMatch(kCaption), AnswerEnter());
-  EXPECT_EQ(RequestText(kCaption, kPrompt, L"Paket #"), L"Paket #");
+  DialogAnswerer second(TextRequesterMatch(Caption), AnswerEnter());
+  EXPECT_EQ(RequestText(Caption, Prompt, L"Paket #"), L"Paket #");
   EXPECT_TRUE(second.Answered()) << second.Report();
   EXPECT_FALSE(ClassRegistered());
 }
 
 TEST(RequestText, QuitMessageEndsItAndIsPassedOn) {
   const DWORD thread = GetCurrentThreadId();
-  DialogAnswerer answers(TextRequesterMatch(kCaption),
+  DialogAnswerer answers(TextRequesterMatch(Caption),
                          [thread](HWND) { PostThreadMessageW(thread, WM_QUIT, 7, 0); });
-  const std::wstring result = RequestText(kCaption, kPrompt, L"Paket #");
+  const std::wstring result = RequestText(Caption, Prompt, L"Paket #");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(result, L"");
   EXPECT_FALSE(IsWindow(answers.Window(0)));

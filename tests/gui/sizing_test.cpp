@@ -94,7 +94,7 @@ TEST_F(SizingTest, MouseSizingFollowsThePointerAndClampsAtTheMinimum) {
 TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
   // Wine sometimes holds a SendInput mouse move back until the next input;
   // one from an earlier test must not arrive during the sizing.
-  PressKey(VK_SHIFT);
+  SendKeyStroke(VK_SHIFT);
   CollectEvents(50);
   const HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, DropMoves, nullptr, GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
@@ -103,10 +103,10 @@ TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
   EXPECT_EQ(GetCursor(), Cursor(IDC_SIZEALL));
   POINT before;
   GetCursorPos(&before);
-  PressKey(VK_RIGHT);
+  SendKeyStroke(VK_RIGHT);
   EXPECT_TRUE(PointerReaches({start_.right - 2, before.y}));
   EXPECT_EQ(GetCursor(), Cursor(IDC_SIZEWE));
-  PressKey(VK_DOWN);
+  SendKeyStroke(VK_DOWN);
   POINT pointer = {start_.right - 2, start_.bottom - 2};
   EXPECT_TRUE(PointerReaches(pointer));
   EXPECT_EQ(GetCursor(), Cursor(IDC_SIZENWSE));
@@ -118,7 +118,7 @@ TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
     int width, height;  // change against the start
   } steps[] = {{VK_RIGHT, 10, 0}, {VK_DOWN, 10, 10}, {VK_LEFT, 0, 10}, {VK_UP, 0, 0}, {VK_UP, 0, -10}};
   for (const auto& step : steps) {
-    PressKey(step.key);
+    SendKeyStroke(step.key);
     r = start_;
     r.right += step.width;
     r.bottom += step.height;
@@ -127,14 +127,14 @@ TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
     EXPECT_TRUE(PointerReaches(pointer)) << "after key " << step.key;
   }
   for (int i = 0; i < 20; ++i) {
-    PressKey(VK_LEFT);
+    SendKeyStroke(VK_LEFT);
     pointer.x -= 10;
     PointerReaches(pointer);
   }
   r = minimum_;
   r.bottom = start_.bottom - 10;
   SizeEventsUntil(r);  // clamped at the minimum width
-  PressKey(VK_RETURN);
+  SendKeyStroke(VK_RETURN);
   CollectEvents(50);
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_EQ(WindowRect(window_).bottom, start_.bottom - 10) << "Enter keeps the size reached";

@@ -103,7 +103,7 @@ TEST(ScanFolder, CountsFoldersThatCannotBeListedAndKeepsTheFirstPaths) {
   ScanResult result;
   EXPECT_EQ(Scan(dir.Path(), &result), (Found{{dir / L"a.txt", 1}}));
   EXPECT_EQ(result.unreadFolders, 6u);
-  unread.resize(kUnreadPathsKept);
+  unread.resize(UnreadPathsKept);
   EXPECT_EQ(result.firstUnread, unread);
 
   result.unreadFiles = 1;

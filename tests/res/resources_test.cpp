@@ -5,27 +5,18 @@
 
 #include <string>
 
+#include "gui/toolbox/scoped.h"
 #include "support/find.h"
 #include "support/program_file.h"
 #include "support/program_texts.h"
 
 namespace {
 
-class ProgramModule {
- public:
-  ProgramModule()
-      : module_(LoadLibraryExW(ProgramFile().c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-  ~ProgramModule() {
-    if (module_) FreeLibrary(module_);
-  }
-  ProgramModule(const ProgramModule&) = delete;
-  ProgramModule& operator=(const ProgramModule&) = delete;
-  HMODULE get() const { return module_; }
-
- private:
-  HMODULE module_;
-};
+// The program's file loaded for its resources only.
+ScopedModule LoadProgramResources() {
+  return ScopedModule(LoadLibraryExW(ProgramFile().c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
 
 std::string ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
   HRSRC info = FindResourceW(module, name, type);
@@ -48,9 +39,9 @@ struct GroupIconEntry {
 #pragma pack(pop)
 
 TEST(Resources, IconGroupOneHoldsBothSizesInBothDepths) {
-  ProgramModule program;
-  ASSERT_NE(program.get(), nullptr) << "cannot load " << GetLastError();
-  const std::string group = ResourceBytes(program.get(), RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+  const ScopedModule program = LoadProgramResources();
+  ASSERT_NE(program.Get(), nullptr) << "cannot load " << GetLastError();
+  const std::string group = ResourceBytes(program.Get(), RT_GROUP_ICON, MAKEINTRESOURCEW(1));
   ASSERT_GE(group.size(), sizeof(GroupIconHeader));
   const auto* header = reinterpret_cast<const GroupIconHeader*>(group.data());
   ASSERT_EQ(group.size(), sizeof(GroupIconHeader) + header->count * sizeof(GroupIconEntry));
@@ -63,7 +54,7 @@ TEST(Resources, IconGroupOneHoldsBothSizesInBothDepths) {
     ASSERT_GE(s, 0) << "unexpected size " << size;
     ASSERT_GE(d, 0) << "unexpected depth " << entries[i].bitCount;
     seen[s][d] = true;
-    EXPECT_FALSE(ResourceBytes(program.get(), RT_ICON, MAKEINTRESOURCEW(entries[i].id)).empty());
+    EXPECT_FALSE(ResourceBytes(program.Get(), RT_ICON, MAKEINTRESOURCEW(entries[i].id)).empty());
   }
   EXPECT_TRUE(seen[0][0] && seen[0][1] && seen[1][0] && seen[1][1]);
 }
@@ -106,9 +97,9 @@ TEST(Resources, VersionBlockIsGermanVersionOne) {
 }
 
 TEST(Resources, ManifestAsksForCommonControlsSix) {
-  ProgramModule program;
-  ASSERT_NE(program.get(), nullptr);
-  const std::string manifest = ResourceBytes(program.get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
+  const ScopedModule program = LoadProgramResources();
+  ASSERT_NE(program.Get(), nullptr);
+  const std::string manifest = ResourceBytes(program.Get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos) << manifest;
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << manifest;
 }

@@ -34,9 +34,9 @@ bool StartsWorker() {
   using QueryThread = LONG(NTAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
   const auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationThread")));
-  constexpr int kStartAddress = 9;  // ThreadQuerySetWin32StartAddress
+  constexpr int StartAddress = 9;  // ThreadQuerySetWin32StartAddress
   PVOID start = nullptr;
-  return query && query(GetCurrentThread(), kStartAddress, &start, sizeof start, nullptr) == 0 &&
+  return query && query(GetCurrentThread(), StartAddress, &start, sizeof start, nullptr) == 0 &&
          start == reinterpret_cast<PVOID>(PackagingWorker);
 }
 

@@ -91,10 +91,6 @@ DialogAction AnswerText(const std::wstring& text);         // text requester: re
 DialogAction AnswerFolder(const std::wstring& path);       // folder chooser: select, press OK
 DialogAction AnswerCancel();                                // press Cancel (IDCANCEL)
 
-// The names tests/gui still calls, for the posted input of support/input.h.
-inline bool PressButton(HWND dialog, int id) { return PostButtonCommand(dialog, id); }
-inline void PressEnter(HWND dialog) { PostKey(dialog, VK_RETURN); }
-inline void TypeText(HWND edit, const std::wstring& text) { SendChars(edit, text); }
 
 // A plain visible top-level window of the calling thread, in front and
 // active, to own dialogs in tests; destroyed with the object.

@@ -20,8 +20,8 @@ class RemoteBuffer {
   RemoteBuffer(HWND window, size_t size) {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    constexpr DWORD kAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
-    process_ = OpenProcess(kAccess, FALSE, processId);
+    constexpr DWORD Access = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+    process_ = OpenProcess(Access, FALSE, processId);
     address_ = process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
                                          PAGE_READWRITE)
                         : nullptr;
@@ -95,16 +95,16 @@ std::wstring FolderChooserSelection(HWND chooser) {
   const LRESULT item = SendWithin(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
   if (!item) return std::wstring();
   // The tree writes the item into the chooser's own memory.
-  constexpr size_t kChars = MAX_PATH;
-  RemoteBuffer remote(chooser, sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+  constexpr size_t Chars = MAX_PATH;
+  RemoteBuffer remote(chooser, sizeof(TVITEMW) + Chars * sizeof(wchar_t));
   TVITEMW tv = {};
   tv.mask = TVIF_TEXT;
   tv.hItem = reinterpret_cast<HTREEITEM>(item);
   tv.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.Address()) + sizeof(TVITEMW));
-  tv.cchTextMax = kChars;
+  tv.cchTextMax = Chars;
   if (!remote.Write(&tv, sizeof tv)) return std::wstring();
   SendWithin(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.Address()));
-  wchar_t text[kChars] = {};
+  wchar_t text[Chars] = {};
   remote.Read(text, sizeof text - sizeof(wchar_t), sizeof(TVITEMW));
   return text;
 }

@@ -66,13 +66,6 @@ void SelectListLine(int gadget, int index) {
 
 std::vector<std::wstring> ListLines(int gadget) { return ListLines(GadgetHandle(gadget)); }
 
-RECT ControlRect(HWND control) {
-  RECT r = {};
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 RECT GadgetRect(int gadget) { return ControlRect(GadgetHandle(gadget)); }
 
 void MakeFileOfSize(const std::wstring& path, long long size) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/read.h"
+
 // The real program, started in the test process: StartUp runs once for the
 // whole test program, and tests drive the main window through its event loop.
 
@@ -36,7 +38,6 @@ void SelectListLine(int gadget, int index);
 std::vector<std::wstring> ListLines(int gadget);
 // Gadget rectangle in its window's client coordinates.
 RECT GadgetRect(int gadget);
-RECT ControlRect(HWND control);
 // A file of the given size whose bytes need not be written (sparse where the
 // file system allows).
 void MakeFileOfSize(const std::wstring& path, long long size);

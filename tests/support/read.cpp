@@ -92,3 +92,10 @@ std::vector<ButtonInfo> DialogButtons(HWND dialog) {
   EnumChildWindows(dialog, CollectButton, reinterpret_cast<LPARAM>(&buttons));
   return buttons;
 }
+
+RECT ControlRect(HWND control) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}

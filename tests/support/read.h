@@ -34,3 +34,5 @@ struct ButtonInfo {
 };
 // The visible push buttons inside the dialog, in window order.
 std::vector<ButtonInfo> DialogButtons(HWND dialog);
+// A control's rectangle in its parent's client coordinates.
+RECT ControlRect(HWND control);

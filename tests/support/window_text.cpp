@@ -1,12 +1,12 @@
 #include "support/window_text.h"
 
 namespace {
-constexpr UINT kSendTimeoutMs = 5000;
+constexpr UINT SendTimeoutMs = 5000;
 }
 
 LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result);
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, SendTimeoutMs, &result);
   return static_cast<LRESULT>(result);
 }
 

@@ -1,8 +1,8 @@
 #include "gui/core/layer_instance.h"
 
 namespace {
-HINSTANCE g_instance = nullptr;
+HINSTANCE layerInstance = nullptr;
 }  // namespace
 
-void SetLayerInstance(HINSTANCE instance) { g_instance = instance; }
-HINSTANCE LayerInstance() { return g_instance; }
+void SetLayerInstance(HINSTANCE instance) { layerInstance = instance; }
+HINSTANCE LayerInstance() { return layerInstance; }

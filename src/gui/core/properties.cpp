@@ -3,22 +3,22 @@
 #include "gui/window_number.h"
 
 namespace {
-ATOM g_windowAtom = 0;
-ATOM g_gadgetAtom = 0;
+ATOM windowNumberAtom = 0;
+ATOM gadgetNumberAtom = 0;
 }  // namespace
 
 void InitProperties() {
   // Atoms spare every property lookup a string-to-atom conversion.
-  g_windowAtom = GlobalAddAtomW(L"GuiLayerWindowNumber");
-  g_gadgetAtom = GlobalAddAtomW(L"GuiLayerGadgetNumber");
+  windowNumberAtom = GlobalAddAtomW(L"GuiLayerWindowNumber");
+  gadgetNumberAtom = GlobalAddAtomW(L"GuiLayerGadgetNumber");
 }
 
 LPCWSTR WindowNumberProperty() {
-  return g_windowAtom ? MAKEINTATOM(g_windowAtom) : L"GuiLayerWindowNumber";
+  return windowNumberAtom ? MAKEINTATOM(windowNumberAtom) : L"GuiLayerWindowNumber";
 }
 
 LPCWSTR GadgetNumberProperty() {
-  return g_gadgetAtom ? MAKEINTATOM(g_gadgetAtom) : L"GuiLayerGadgetNumber";
+  return gadgetNumberAtom ? MAKEINTATOM(gadgetNumberAtom) : L"GuiLayerGadgetNumber";
 }
 
 int LayerWindowNumberOf(HWND hwnd) {

@@ -11,7 +11,7 @@ namespace {
 
 // Outer height of a closed box minus its selection field's height; measured
 // when a box is created, because it depends on the theme and the font.
-std::atomic<int> g_overhead{0};
+std::atomic<int> itemHeightOverhead{0};
 
 constexpr int DroppedHeight = 350;
 
@@ -56,7 +56,7 @@ void Insert(GadgetRecord& g, int position, const wchar_t* text) {
 void Clear(GadgetRecord& g) { SendMessageW(g.handle, CB_RESETCONTENT, 0, 0); }
 
 void SetClosedHeight(HWND box, int height) {
-  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - g_overhead.load());
+  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - itemHeightOverhead.load());
 }
 
 void PlaceCombo(GadgetRecord& g, int x, int y, int width, int height) {
@@ -100,7 +100,7 @@ HWND NewComboBox(int gadget, int x, int y, int width, int height) {
   SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
   RECT r;
   GetWindowRect(box, &r);
-  g_overhead.store((r.bottom - r.top) - probe);
+  itemHeightOverhead.store((r.bottom - r.top) - probe);
   SetClosedHeight(box, height);
   return box;
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-HFONT g_font = nullptr;
+HFONT defaultFont = nullptr;
 
 GadgetRecord* RecordOfControl(HWND control) {
   const int number = static_cast<int>(GetWindowLongPtrW(control, GWLP_ID));
@@ -54,7 +54,7 @@ LRESULT CALLBACK GadgetControlProc(HWND control, UINT message, WPARAM wParam, LP
 
 GadgetTarget& CurrentGadgetTarget() {
   thread_local GadgetTarget target = {nullptr, false, nullptr};
-  if (!target.font) target.font = g_font;
+  if (!target.font) target.font = defaultFont;
   return target;
 }
 
@@ -67,7 +67,7 @@ GadgetRecord* LookupGadget(int number) { return GadgetTable().Lookup(number); }
 
 void InitGadgetPart() {
   GadgetTable();
-  g_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   // The common controls the kinds use, and some that programs may add.
   constexpr DWORD Classes =
       ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |

@@ -10,13 +10,13 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"InputRequester";
-constexpr int kPromptId = 0;
-constexpr int kEntryId = 10;
-constexpr int kOkCommand = 1000;
-constexpr int kCancelCommand = 1001;
-constexpr int kWidth = 300;
-constexpr int kHeight = 130;
+constexpr wchar_t ClassName[] = L"InputRequester";
+constexpr int PromptId = 0;
+constexpr int EntryId = 10;
+constexpr int OkCommand = 1000;
+constexpr int CancelCommand = 1001;
+constexpr int Width = 300;
+constexpr int Height = 130;
 
 // Everything one open requester needs; it lives on the calling thread's stack
 // and the window finds it through its user data, so two requesters on two
@@ -64,7 +64,7 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = ClassName;
     // Left registered by a requester whose window outlived it, the class is
     // still this one; refusing it would answer every later request with "".
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
@@ -76,12 +76,12 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
 InputRequesterClass::~InputRequesterClass() {
   if (!ready_) return;
   std::lock_guard<std::mutex> hold(classLock);
-  if (--classUsers == 0) UnregisterClassW(kClassName, instance_);
+  if (--classUsers == 0) UnregisterClassW(ClassName, instance_);
 }
 
 // Enter and Esc answer the requester.
 ScopedAccelerators CreateAnswerKeys() {
-  ACCEL keys[2] = {{FVIRTKEY, VK_RETURN, kOkCommand}, {FVIRTKEY, VK_ESCAPE, kCancelCommand}};
+  ACCEL keys[2] = {{FVIRTKEY, VK_RETURN, OkCommand}, {FVIRTKEY, VK_ESCAPE, CancelCommand}};
   return ScopedAccelerators(CreateAcceleratorTableW(keys, 2));
 }
 
@@ -107,11 +107,11 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
   if (!state) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == kOkCommand) {
+      if (LOWORD(wParam) == OkCommand) {
         state->result = ReadWindowText(state->entry);
         state->hasResult = true;
         CloseRequester(window, state);
-      } else if (LOWORD(wParam) == kCancelCommand) {
+      } else if (LOWORD(wParam) == CancelCommand) {
         CloseRequester(window, state);
       }
       return 0;
@@ -146,11 +146,11 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
                    const std::wstring& defaultText, HINSTANCE instance) {
   const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   state->prompt = MakeChild(window, 0, L"STATIC", prompt.c_str(),
-                            WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 10, 10, 280, 22, kPromptId,
+                            WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 10, 10, 280, 22, PromptId,
                             instance, font);
   state->entry = MakeChild(window, WS_EX_CLIENTEDGE, L"EDIT", L"",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 32, 275, 21,
-                           kEntryId, instance, font);
+                           EntryId, instance, font);
   SetFocus(state->entry);
   if (!defaultText.empty()) {
     SendMessageW(state->entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(defaultText.c_str()));
@@ -160,7 +160,7 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
   }
   state->okButton = MakeChild(window, 0, L"BUTTON", L"OK",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 110, 67, 80,
-                              25, kOkCommand, instance, font);
+                              25, OkCommand, instance, font);
 }
 
 }  // namespace
@@ -182,9 +182,9 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wc
   }
   // Centred on the screen, not on the owner; a title bar but no close box.
   const HWND window = CreateWindowExW(
-      0, kClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION,
-      GetSystemMetrics(SM_CXSCREEN) / 2 - kWidth / 2, GetSystemMetrics(SM_CYSCREEN) / 2 - kHeight / 2,
-      kWidth, kHeight, state.owner, nullptr, instance, &state);
+      0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION,
+      GetSystemMetrics(SM_CXSCREEN) / 2 - Width / 2, GetSystemMetrics(SM_CYSCREEN) / 2 - Height / 2,
+      Width, Height, state.owner, nullptr, instance, &state);
   if (!window) {
     if (state.disabledOwner) EnableWindow(state.owner, TRUE);
     EnableThreadWindows();

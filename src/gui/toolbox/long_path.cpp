@@ -5,7 +5,7 @@
 namespace {
 
 // Room in front of the full path for the longest prefix, "\\?\UNC\".
-constexpr size_t kPrefixRoom = 8;
+constexpr size_t PrefixRoom = 8;
 
 bool HasDevicePrefix(const wchar_t* p) {
   return p[0] == L'\\' && p[1] == L'\\' && (p[2] == L'?' || p[2] == L'.') && p[3] == L'\\';
@@ -16,7 +16,7 @@ bool HasDevicePrefix(const wchar_t* p) {
 const wchar_t* PlatformPathBuffer::For(const wchar_t* path, size_t length) {
   // This is where the \\?\ form is added. Wine has no 260-character limit and
   // takes either form, so only Windows shows the difference.
-  if (length < kPlainPathLimit || HasDevicePrefix(path)) return path;
+  if (length < PlainPathLimit || HasDevicePrefix(path)) return path;
 
   // The \\?\ form skips the usual normalisation (relative parts, "/", "." and
   // ".."), so the path is first made absolute and normal the way Windows
@@ -24,13 +24,13 @@ const wchar_t* PlatformPathBuffer::For(const wchar_t* path, size_t length) {
   DWORD room = static_cast<DWORD>(length + 64);
   DWORD got = 0;
   for (;;) {
-    buffer_.resize(kPrefixRoom + room);
-    got = GetFullPathNameW(path, room, &buffer_[kPrefixRoom], nullptr);
+    buffer_.resize(PrefixRoom + room);
+    got = GetFullPathNameW(path, room, &buffer_[PrefixRoom], nullptr);
     if (got == 0) return path;
     if (got < room) break;
     room = got + 1;  // too small: got is the size needed, terminator included
   }
-  wchar_t* full = &buffer_[kPrefixRoom];
+  wchar_t* full = &buffer_[PrefixRoom];
   if (HasDevicePrefix(full)) return full;
   if (full[0] == L'\\' && full[1] == L'\\') {
     // \\server\share\... becomes \\?\UNC\server\share\...: the prefix ends

@@ -5,10 +5,10 @@
 // Paths of at least this many characters go to the platform in the \\?\ form.
 // Windows refuses longer plain paths (folder creation already at 248, the
 // rest at 260); the margin also covers a "\*.*" that callers append.
-constexpr size_t kPlainPathLimit = MAX_PATH - 12;
+constexpr size_t PlainPathLimit = MAX_PATH - 12;
 
 // Turns paths into the form to hand to file-system calls, reusing one scratch
-// buffer: a path shorter than kPlainPathLimit comes back as it is (no copy);
+// buffer: a path shorter than PlainPathLimit comes back as it is (no copy);
 // a longer one is made absolute and given the \\?\ (or \\?\UNC\) prefix.
 class PlatformPathBuffer {
  public:

@@ -12,9 +12,9 @@ namespace {
 // peek saw but did not take. Spelt out because QS_ALLINPUT differs with the
 // headers' Windows version (raw input; touch and pointer bits that Windows 7
 // does not know).
-constexpr DWORD kWakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
+constexpr DWORD WakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
                             QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
-static_assert(kWakeMask == 0x1FF, "the wait's wake mask");
+static_assert(WakeMask == 0x1FF, "the wait's wake mask");
 
 // Takes one message of this thread; sent messages of other threads are served
 // on the way. False when none arrived in time.
@@ -23,7 +23,7 @@ bool FetchMessage(int timeoutMs, MSG* msg) {
   if (PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return true;
   if (timeoutMs == 0) return false;
   const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeoutMs),
-                                               kWakeMask);
+                                               WakeMask);
   if (woke == WAIT_TIMEOUT) return false;
   return PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD) != 0;
 }

@@ -3,8 +3,8 @@
 #include "gui/windows/window_record.h"
 
 namespace {
-HICON g_icon = nullptr;
-HCURSOR g_cursor = nullptr;
+HICON programIcon = nullptr;
+HCURSOR arrowCursor = nullptr;
 }  // namespace
 
 NumberTable<WindowRecord>& WindowTable() {
@@ -16,8 +16,8 @@ WindowRecord* LookupWindow(int number) { return WindowTable().Lookup(number); }
 
 void InitWindowPart() {
   WindowTable();
-  g_icon = LoadIconW(LayerInstance(), MAKEINTRESOURCEW(1));
-  g_cursor = LoadCursorW(nullptr, IDC_ARROW);
+  programIcon = LoadIconW(LayerInstance(), MAKEINTRESOURCEW(1));
+  arrowCursor = LoadCursorW(nullptr, IDC_ARROW);
 }
 
 void ShutDownWindowPart() {
@@ -25,5 +25,5 @@ void ShutDownWindowPart() {
   for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
 }
 
-HICON LayerIcon() { return g_icon; }
-HCURSOR LayerCursor() { return g_cursor; }
+HICON LayerIcon() { return programIcon; }
+HCURSOR LayerCursor() { return arrowCursor; }
