@@ -54,7 +54,8 @@ int Preview(const std::wstring& tree, int runs, int sizeValue, int unitIndex) {
     clear.push_back(ClearPlan());
     product.push_back(TimePreview(tree, sizeValue, unitIndex));
     if (Program().Files->EntryCount() != files) {
-      Emit("error\tpreview listed %d files, the walk saw %lld", Program().Files->EntryCount(), files);
+      Emit("error\tpreview listed %d files, the walk saw %lld", Program().Files->EntryCount(),
+           files);
       return 1;
     }
     largest = LargestPackage();
@@ -119,13 +120,14 @@ int Transfer(bool move, const std::string& label, const std::wstring& tree,
       }
     }
   }
-  Emit("%s\tlabel=%s\tfiles=%lld\tpackages=%d\tbare=%.3f\tproduct=%.3f\tratio_bare=%.3f\t"
-       "shown_after=%.3f\trefresh_per_second=%.1f\tlongest_refresh_gap=%.3f\tbare_runs=%s\t"
-       "product_runs=%s\trefresh_runs=%s\tgap_runs=%s",
-       move ? "move" : "copy", label.c_str(), files, packages, Median(bare), Median(product),
-       Median(product) / Median(bare), Median(shown), Median(refreshRate), Median(longestGap),
-       JoinRuns(bare).c_str(), JoinRuns(product).c_str(), JoinRuns(refreshRate, 1).c_str(),
-       JoinRuns(longestGap).c_str());
+  Emit(
+      "%s\tlabel=%s\tfiles=%lld\tpackages=%d\tbare=%.3f\tproduct=%.3f\tratio_bare=%.3f\t"
+      "shown_after=%.3f\trefresh_per_second=%.1f\tlongest_refresh_gap=%.3f\tbare_runs=%s\t"
+      "product_runs=%s\trefresh_runs=%s\tgap_runs=%s",
+      move ? "move" : "copy", label.c_str(), files, packages, Median(bare), Median(product),
+      Median(product) / Median(bare), Median(shown), Median(refreshRate), Median(longestGap),
+      JoinRuns(bare).c_str(), JoinRuns(product).c_str(), JoinRuns(refreshRate, 1).c_str(),
+      JoinRuns(longestGap).c_str());
   return 0;
 }
 
@@ -142,25 +144,27 @@ int Memory(const std::wstring& tree) {
     Emit("error\tno entries below %s", Narrow(tree).c_str());
     return 1;
   }
-  const long long growth = static_cast<long long>(after.peakWorkingSet) -
-                           static_cast<long long>(before.workingSet);
-  Emit("memory\tfiles=%lld\tpointer_bytes=%d\tentry_record=%d\tpath_bytes=%.1f\tpeak_growth=%.1f\t"
-       "overhead=%.1f\tbefore_peak=%lld\tbefore_ws=%lld\tafter_peak=%lld\tafter_ws=%lld",
-       entries, static_cast<int>(sizeof(void*)), static_cast<int>(sizeof(FileEntry)),
-       static_cast<double>(pathBytes) / entries, static_cast<double>(growth) / entries,
-       static_cast<double>(growth - pathBytes) / entries, static_cast<long long>(before.peakWorkingSet),
-       static_cast<long long>(before.workingSet), static_cast<long long>(after.peakWorkingSet),
-       static_cast<long long>(after.workingSet));
+  const long long growth =
+      static_cast<long long>(after.peakWorkingSet) - static_cast<long long>(before.workingSet);
+  Emit(
+      "memory\tfiles=%lld\tpointer_bytes=%d\tentry_record=%d\tpath_bytes=%.1f\tpeak_growth=%.1f\t"
+      "overhead=%.1f\tbefore_peak=%lld\tbefore_ws=%lld\tafter_peak=%lld\tafter_ws=%lld",
+      entries, static_cast<int>(sizeof(void*)), static_cast<int>(sizeof(FileEntry)),
+      static_cast<double>(pathBytes) / entries, static_cast<double>(growth) / entries,
+      static_cast<double>(growth - pathBytes) / entries,
+      static_cast<long long>(before.peakWorkingSet), static_cast<long long>(before.workingSet),
+      static_cast<long long>(after.peakWorkingSet), static_cast<long long>(after.workingSet));
   return 0;
 }
 
 int Usage() {
-  std::fputs("usage: bundelor_bench preview <tree> <runs> <size value> <unit index>\n"
-             "       bundelor_bench copy <label> <source tree> <scratch folder> <packages> <runs>\n"
-             "       bundelor_bench move <label> <source tree> <scratch folder> <packages> <runs>\n"
-             "       bundelor_bench memory <tree>\n"
-             "       bundelor_bench ops <calls>\n",
-             stderr);
+  std::fputs(
+      "usage: bundelor_bench preview <tree> <runs> <size value> <unit index>\n"
+      "       bundelor_bench copy <label> <source tree> <scratch folder> <packages> <runs>\n"
+      "       bundelor_bench move <label> <source tree> <scratch folder> <packages> <runs>\n"
+      "       bundelor_bench memory <tree>\n"
+      "       bundelor_bench ops <calls>\n",
+      stderr);
   return 2;
 }
 

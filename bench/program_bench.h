@@ -16,7 +16,7 @@ double ClearPlan();
 double TimePreview(const std::wstring& source, int sizeValue, int unitIndex);
 
 struct PackageChoice {
-  int package;       // 0 when the plan is empty
+  int package;  // 0 when the plan is empty
   long long files;
 };
 // The package of the current plan that holds the most files.
@@ -27,11 +27,11 @@ double TimeSelection(int package, long long* listed);
 
 // What a whole run looked like from the main thread.
 struct RunFigures {
-  double seconds;        // from the bar's maximum (the worker's last step before
-                         // the file loop) to the close request after the last file
-  double shown;          // the part of it until the progress window appeared
-  long long refreshes;   // new file names the label was given meanwhile
-  double longestGap;     // the longest time the label kept one name meanwhile
+  double seconds;       // from the bar's maximum (the worker's last step before
+                        // the file loop) to the close request after the last file
+  double shown;         // the part of it until the progress window appeared
+  long long refreshes;  // new file names the label was given meanwhile
+  double longestGap;    // the longest time the label kept one name meanwhile
 };
 // A whole copy (or move) run into destination, by count into that many
 // packages with the default names, the requesters answered from a helper

@@ -72,7 +72,8 @@ int TimeWindowOperations(int calls) {
   };
   const Operation operations[] = {
       {"plain_message", [plain](int) { SendMessageW(plain, WM_APP, 0, 0); }},
-      {"write_text", [](int i) {
+      {"write_text",
+       [](int i) {
          wchar_t name[32];
          wsprintfW(name, L"f%07d.dat", i);
          WriteText(CurrentFileText, name);
@@ -80,7 +81,8 @@ int TimeWindowOperations(int calls) {
       {"show_window", [](int) { SetAppWindowHidden(ProgressWindow, 0); }},
       {"read_position", [](int) { ReadState(ProgressBar); }},
       {"write_position", [](int i) { WriteState(ProgressBar, i); }},
-      {"all_four", [](int i) {
+      {"all_four",
+       [](int i) {
          wchar_t name[32];
          wsprintfW(name, L"h%07d.dat", i);
          WriteText(CurrentFileText, name);

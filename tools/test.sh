@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the test lanes, each under Wine
+# Installs what is missing, checks the house style (tools/check-format.sh),
+# builds, and runs the test lanes, each under Wine
 # on a private Xvfb display:
 #   x64    the 64-bit build (build/x64) with every test under wine64;
 #   win32  the i686 test build (build/x86-tests) with every test in a 32-bit
@@ -24,6 +25,8 @@ lanes32=false
 if has win32 || has wow64; then lanes32=true; fi
 
 if $lanes32; then tools/install-deps.sh wine32; else tools/install-deps.sh; fi
+# The house style first: a quick refusal before a long build.
+tools/check-format.sh
 if has x64; then
   cmake --preset x64 >/dev/null
   cmake --build --preset x64

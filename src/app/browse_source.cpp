@@ -21,7 +21,8 @@ bool ShowSourceFolder(const std::wstring& path) {
   if (length == 0 || length >= room) return false;
   full.resize(length);
   const DWORD attributes = GetFileAttributesW(PlatformPath(full.c_str(), full.size()).c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
   WriteText(SourcePathField, FolderResultPath(full.c_str()).c_str());
   return true;
 }

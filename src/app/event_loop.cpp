@@ -20,6 +20,8 @@ struct GadgetRow {
   bool ignoredDuringRun;
 };
 
+// One row a line, as a table reads.
+// clang-format off
 const GadgetRow GadgetRows[] = {
     {BrowseButton, BrowseSourceFolder, false},
     {PackageList, ShowSelectedPackage, true},
@@ -27,6 +29,7 @@ const GadgetRow GadgetRows[] = {
     {RunButton, RunPackaging, true},
     {CancelButton, RequestAbort, false},
 };
+// clang-format on
 
 struct CloseRow {
   int window;

@@ -15,10 +15,11 @@
 
 namespace {
 void ShowOversizeNotice() {
-  RequestMessage(L"Bundelor",
-                 L"Manche Dateien sind gr\u00f6\u00dfer als die geforderte Paketgr\u00f6\u00dfe.\r\n"
-                 L"Die Paketgr\u00f6\u00dfe wird tempor\u00e4r entsprechend angepasst.",
-                 MessageInformation);
+  RequestMessage(
+      L"Bundelor",
+      L"Manche Dateien sind gr\u00f6\u00dfer als die geforderte Paketgr\u00f6\u00dfe.\r\n"
+      L"Die Paketgr\u00f6\u00dfe wird tempor\u00e4r entsprechend angepasst.",
+      MessageInformation);
 }
 }  // namespace
 

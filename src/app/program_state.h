@@ -9,9 +9,9 @@ class FileList;
 struct ProgramState {
   HINSTANCE InstanceHandle;
   HANDLE ProgramHeap;
-  FileList* Files;     // the one plan: every source file with its package
-  int CurrentEvent;    // code of the last wait, 0 after a time-out
-  int64_t SizeLimit;   // bytes, from the last plan built by size
+  FileList* Files;    // the one plan: every source file with its package
+  int CurrentEvent;   // code of the last wait, 0 after a time-out
+  int64_t SizeLimit;  // bytes, from the last plan built by size
 };
 
 ProgramState& Program();

@@ -19,8 +19,8 @@ void StartUp(HINSTANCE instance) {
   InitThreadRegistry();
   // The list lives in the program's heap with its entries; destroying the
   // heap at the end releases both at once.
-  void* block = HeapAlloc(program.ProgramHeap ? program.ProgramHeap : GetProcessHeap(), 0,
-                          sizeof(FileList));
+  void* block =
+      HeapAlloc(program.ProgramHeap ? program.ProgramHeap : GetProcessHeap(), 0, sizeof(FileList));
   if (block) program.Files = new (block) FileList(program.ProgramHeap);
   // A scan of a big tree runs on the main thread for seconds.
   SetScanTick(SignalThreadAlive);

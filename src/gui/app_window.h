@@ -16,8 +16,8 @@ enum AppWindowFlag : unsigned {
   WindowHidden = 0x10000000,
 };
 
-HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
-                   const wchar_t* title, unsigned flags, HWND parent);
+HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight, const wchar_t* title,
+                   unsigned flags, HWND parent);
 void CloseAppWindow(int number);
 void SetAppWindowHidden(int number, int hidden);
 HWND AppWindowHandle(int number);

@@ -8,14 +8,17 @@
 // Gadgets: numbered controls created in the calling thread's gadget target
 // (the window it opened last). Creation returns the control's handle or 0.
 HWND NewFrame(int gadget, int x, int y, int width, int height, const wchar_t* text);
-HWND NewTextField(int gadget, int x, int y, int width, int height, const wchar_t* text, unsigned flags);
+HWND NewTextField(int gadget, int x, int y, int width, int height, const wchar_t* text,
+                  unsigned flags);
 HWND NewButton(int gadget, int x, int y, int width, int height, const wchar_t* text);
 HWND NewOption(int gadget, int x, int y, int width, int height, const wchar_t* text);
-HWND NewSpinField(int gadget, int x, int y, int width, int height, int minimum, int maximum, unsigned flags);
+HWND NewSpinField(int gadget, int x, int y, int width, int height, int minimum, int maximum,
+                  unsigned flags);
 HWND NewComboBox(int gadget, int x, int y, int width, int height);
 HWND NewListBox(int gadget, int x, int y, int width, int height);
 HWND NewLabel(int gadget, int x, int y, int width, int height, const wchar_t* text);
-HWND NewProgressBar(int gadget, int x, int y, int width, int height, int minimum, int maximum, unsigned flags);
+HWND NewProgressBar(int gadget, int x, int y, int width, int height, int minimum, int maximum,
+                    unsigned flags);
 
 // Flags: text fields and progress bars take Windows style bits, spin fields
 // the layer's own.

@@ -51,7 +51,11 @@ FileEntry* SplitAfter(FileEntry* run, int n) {
 }  // namespace
 
 FileList::FileList(HANDLE heap)
-    : heap_(heap ? heap : GetProcessHeap()), first_(nullptr), last_(nullptr), current_(nullptr), count_(0) {}
+    : heap_(heap ? heap : GetProcessHeap()),
+      first_(nullptr),
+      last_(nullptr),
+      current_(nullptr),
+      count_(0) {}
 
 FileList::~FileList() { ClearEntries(); }
 

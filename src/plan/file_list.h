@@ -10,7 +10,7 @@ struct FileEntry {
   int64_t Size;     // bytes; -1 when the lookup failed, -2 for a folder
   int32_t Package;  // 0 = none, 1, 2, ... once assigned
   uint32_t PathLength;
-  wchar_t* Path;    // full path, plain form (never the \\?\ form), terminated
+  wchar_t* Path;  // full path, plain form (never the \\?\ form), terminated
 };
 
 enum class SortKey { Size, Package };

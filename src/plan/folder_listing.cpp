@@ -7,8 +7,8 @@ constexpr size_t BatchBytes = 64 * 1024;  // the most some network file systems 
 HANDLE OpenFolder(const wchar_t* platformPath) {
   // Backup semantics open folders. A folder in use elsewhere opens too.
   return CreateFileW(platformPath, FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
 bool ReadBatch(HANDLE folder, std::vector<LONGLONG>* buffer) {
@@ -42,8 +42,8 @@ bool FolderListing::ReadId(FolderId* id) const {
 
 bool FolderListing::Next() {
   if (entry_ && entry_->NextEntryOffset) {
-    entry_ = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(
-        reinterpret_cast<const char*>(entry_) + entry_->NextEntryOffset);
+    entry_ = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(reinterpret_cast<const char*>(entry_) +
+                                                            entry_->NextEntryOffset);
     return true;
   }
   if (!ReadBatch(handle_.Get(), &buffer_)) {

@@ -41,7 +41,8 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
   if (find == INVALID_HANDLE_VALUE) return -1;
   FindClose(find);
   if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -2;
-  return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow);
+  return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) |
+                              record.nFileSizeLow);
 }
 
 // Depth-first walk with one open listing per folder level. Iterative, so a

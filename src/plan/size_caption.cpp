@@ -10,7 +10,8 @@ std::wstring FormatMiB(int64_t bytes) {
   // Integer arithmetic on the exact byte count: no locale, no C library
   // rounding quirks. Halves round away from zero (131,072 bytes give 0.13).
   const bool negative = bytes < 0;
-  const uint64_t magnitude = negative ? uint64_t{0} - static_cast<uint64_t>(bytes) : static_cast<uint64_t>(bytes);
+  const uint64_t magnitude =
+      negative ? uint64_t{0} - static_cast<uint64_t>(bytes) : static_cast<uint64_t>(bytes);
   uint64_t whole = magnitude / kMiB;
   const uint64_t rest = magnitude % kMiB;  // below 2^20, so rest * 200 cannot overflow
   uint64_t cents = (rest * 200 + kMiB) / (2 * kMiB);

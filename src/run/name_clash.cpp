@@ -7,8 +7,9 @@ std::wstring FoldCase(const std::wstring& name) {
   std::wstring folded(name);
   if (!folded.empty()) {
     // Upper case with the invariant locale, as the file system folds names.
-    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.c_str(), static_cast<int>(name.size()),
-                  &folded[0], static_cast<int>(folded.size()), nullptr, nullptr, 0);
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.c_str(),
+                  static_cast<int>(name.size()), &folded[0], static_cast<int>(folded.size()),
+                  nullptr, nullptr, 0);
   }
   return folded;
 }

@@ -63,9 +63,10 @@ std::wstring AskNamingPattern() {
       continue;
     }
     if (PatternHasCounter(pattern)) return pattern;
-    RequestMessage(Caption,
-                   L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
-                   MessageInformation);
+    RequestMessage(
+        Caption,
+        L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
+        MessageInformation);
     pattern = AmendNamingPattern(pattern);
   }
 }

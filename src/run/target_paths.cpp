@@ -9,7 +9,8 @@ std::wstring FileNamePart(std::wstring_view path) {
   return std::wstring(path);
 }
 
-std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern, int32_t package) {
+std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern,
+                               int32_t package) {
   const std::wstring number = std::to_wstring(package);
   std::wstring folder(destination);
   folder.reserve(destination.size() + pattern.size() + number.size());
@@ -26,7 +27,8 @@ std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view 
 std::wstring FolderPathForCreation(std::wstring_view path) {
   // No cut to 260 characters: a cut path would name a different folder.
   const size_t last = path.find_last_not_of(L" \\/");
-  return std::wstring(last == std::wstring_view::npos ? std::wstring_view() : path.substr(0, last + 1));
+  return std::wstring(last == std::wstring_view::npos ? std::wstring_view()
+                                                      : path.substr(0, last + 1));
 }
 
 std::wstring TargetPath(std::wstring_view folder, std::wstring_view fileName) {
@@ -40,16 +42,20 @@ std::wstring TargetPath(std::wstring_view folder, std::wstring_view fileName) {
 
 std::wstring AmendNamingPattern(std::wstring_view pattern) {
   const size_t last = pattern.find_last_not_of(L' ');
-  std::wstring amended(last == std::wstring_view::npos ? std::wstring_view() : pattern.substr(0, last + 1));
+  std::wstring amended(last == std::wstring_view::npos ? std::wstring_view()
+                                                       : pattern.substr(0, last + 1));
   amended += L" #";
   return amended;
 }
 
-bool PatternHasCounter(std::wstring_view pattern) { return pattern.find(L'#') != std::wstring_view::npos; }
+bool PatternHasCounter(std::wstring_view pattern) {
+  return pattern.find(L'#') != std::wstring_view::npos;
+}
 
 bool PatternIsFolderName(std::wstring_view pattern) {
   for (wchar_t c : pattern) {
-    if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+    if (c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos)
+      return false;
   }
   return true;
 }

@@ -12,7 +12,8 @@ std::wstring FileNamePart(std::wstring_view path);
 
 // destination followed by pattern with every "#" replaced by package in
 // decimal ("-" for a negative number). destination ends in "\" already.
-std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern, int32_t package);
+std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view pattern,
+                               int32_t package);
 
 // The folder path to create: trailing spaces, "\" and "/" removed. Any
 // length; the caller hands long ones to the platform in the \\?\ form.

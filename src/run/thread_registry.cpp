@@ -34,7 +34,8 @@ void InitThreadRegistry() {
 int32_t StartThread(LPTHREAD_START_ROUTINE routine, int32_t argument) {
   // 4096 is the committed stack; the reserve stays the program's default.
   ScopedHandle thread(CreateThread(nullptr, 4096, routine,
-                               reinterpret_cast<LPVOID>(static_cast<INT_PTR>(argument)), 0, nullptr));
+                                   reinterpret_cast<LPVOID>(static_cast<INT_PTR>(argument)), 0,
+                                   nullptr));
   if (!thread.Valid()) return 0;
   const CriticalSectionLock hold(registry.lock);
   auto& records = registry.records;

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "support/program_env.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "support/program_env.h"
 
 namespace {
 

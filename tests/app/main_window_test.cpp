@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "support/program_env.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "support/program_env.h"
 #include "support/program_texts.h"
 #include "support/sequence.h"
 
@@ -102,7 +102,8 @@ TEST_F(MainWindowTest, InitialValuesAndUnitItems) {
 
 TEST_F(MainWindowTest, ControlsFollowCreationOrderNotNumbers) {
   std::vector<int> ids;
-  for (HWND c = GetWindow(AppWindowHandle(MainWindow), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+  for (HWND c = GetWindow(AppWindowHandle(MainWindow), GW_CHILD); c;
+       c = GetWindow(c, GW_HWNDNEXT)) {
     ids.push_back(GetDlgCtrlID(c));
   }
   // Each spin field is a text part followed by its arrows, both numbered.

@@ -36,7 +36,8 @@ TEST_F(PlanTest, ByCountDealsFilesOutInTurn) {
   SetSource(Source());
   UseCount(3);
   Preview();
-  EXPECT_EQ(ListLines(PackageList), (std::vector<std::wstring>{L"Paket 1", L"Paket 2", L"Paket 3"}));
+  EXPECT_EQ(ListLines(PackageList),
+            (std::vector<std::wstring>{L"Paket 1", L"Paket 2", L"Paket 3"}));
   EXPECT_EQ(Package(0), (std::vector<std::wstring>{File(L"f1"), File(L"f4"), File(L"f7")}));
   EXPECT_EQ(Package(1), (std::vector<std::wstring>{File(L"f2"), File(L"f5")}));
   EXPECT_EQ(Package(2), (std::vector<std::wstring>{File(L"f3"), File(L"f6")}));
@@ -101,8 +102,8 @@ struct CaptionCase {
 
 TEST_F(PlanTest, CaptionShowsTheSelectedPackageInMiB) {
   const CaptionCase cases[] = {
-      {1572864, L"1.50"},  {734003200, L"700.00"}, {10737418240LL, L"10240.00"},
-      {1, L"0.00"},        {1048575, L"1.00"},     {0, L"0.00"},
+      {1572864, L"1.50"}, {734003200, L"700.00"}, {10737418240LL, L"10240.00"},
+      {1, L"0.00"},       {1048575, L"1.00"},     {0, L"0.00"},
   };
   for (const CaptionCase& c : cases) {
     TempDir tree;

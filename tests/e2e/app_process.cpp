@@ -35,7 +35,8 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
     // bytes, and the program inherits it; a write past it fails as "file too
     // large" instead of ending the program.
     commandLine = L"/bin/sh -c \"ulimit -f " + std::to_wstring(fileSizeLimit / 512) +
-                  L" && trap '' XFSZ && exec '" + std::wstring(runner, length) + L"' '" + exe + L"'\"";
+                  L" && trap '' XFSZ && exec '" + std::wstring(runner, length) + L"' '" + exe +
+                  L"'\"";
   }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
@@ -51,8 +52,9 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
     WaitFor([&] { return (window = FindWindowW(nullptr, MainTitle)) && IsWindowVisible(window); },
             timeoutMs);
     if (window) GetWindowThreadProcessId(window, &info_.dwProcessId);
-    info_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
-                                 FALSE, info_.dwProcessId);
+    info_.hProcess =
+        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                    info_.dwProcessId);
   }
   main_ = WaitForWindow(Id(), nullptr, MainTitle, timeoutMs);
   if (!main_) {
@@ -65,7 +67,8 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
 }
 
 bool AppProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
-  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+    return false;
   return GetExitCodeProcess(info_.hProcess, exitCode) != FALSE;
 }
 

@@ -36,7 +36,8 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   WaitFor([&] { return GetForegroundWindow() == ProgressWindow(); }, 1000);
   bool mainInFront = false;
   for (int attempt = 0; attempt < 3 && !mainInFront; ++attempt) {
-    mainInFront = ForegroundOf(Main()) && !WaitFor([&] { return GetForegroundWindow() != Main(); }, 300);
+    mainInFront =
+        ForegroundOf(Main()) && !WaitFor([&] { return GetForegroundWindow() != Main(); }, 300);
   }
   ASSERT_TRUE(mainInFront);
   KeyStroke(VK_F4, VK_MENU);

@@ -29,8 +29,8 @@ TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {
   HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr) << "no warning";
   EXPECT_EQ(MessageBoxText(box), L"Das Verzeichnis\r\n" + missing +
-                                  L"\r\nwurde nicht gefunden. Bundelor startet ohne "
-                                  L"Quell-Verzeichnis.");
+                                     L"\r\nwurde nicht gefunden. Bundelor startet ohne "
+                                     L"Quell-Verzeichnis.");
   EXPECT_TRUE(ClickButton(box, IDOK));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   EXPECT_EQ(WindowText(G(SourcePathField)), L"");

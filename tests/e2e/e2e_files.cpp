@@ -43,7 +43,6 @@ void Collect(const std::wstring& folder, const std::wstring& prefix, bool recurs
   FindClose(find);
 }
 
-
 void FillChunk(std::string* chunk, uint32_t* x) {
   // Every chunk differs: a file put together from the wrong pieces shows.
   for (size_t i = 0; i < chunk->size(); i += 4) {

@@ -1,7 +1,7 @@
 // Packaging runs from outside: the run button, the naming requester, the
 // destination chooser, the progress window, the messages, and the disk.
-#include "e2e/e2e_fixture.h"
 #include "e2e/e2e_files.h"
+#include "e2e/e2e_fixture.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -135,7 +135,8 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   // Copied in scan order (equal sizes): the files done form a prefix, the
   // last of them the one in hand at the click, finished whole.
   int copied = 0;
-  while (copied < Files && FileExists(dest_ / (L"Paket 1\\" + std::to_wstring(copied + 1) + L".bin"))) {
+  while (copied < Files &&
+         FileExists(dest_ / (L"Paket 1\\" + std::to_wstring(copied + 1) + L".bin"))) {
     ++copied;
   }
   EXPECT_GE(copied, 1);

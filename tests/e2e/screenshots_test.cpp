@@ -28,10 +28,11 @@ class Screenshots : public E2eTest {
 using DISABLED_Screenshots = Screenshots;
 
 TEST_F(DISABLED_Screenshots, MainWindowWithPreview) {
-  const wchar_t* names[] = {L"Berge\\IMG_0412.jpg", L"Berge\\IMG_0415.jpg", L"Berge\\IMG_0419.jpg",
-                            L"Berge\\IMG_0423.jpg", L"Strand\\IMG_0201.jpg", L"Strand\\IMG_0204.jpg",
-                            L"Strand\\IMG_0210.jpg", L"Strand\\IMG_0233.jpg", L"Strand\\IMG_0236.jpg",
-                            L"Stadt\\IMG_0301.jpg", L"Stadt\\IMG_0302.jpg", L"Stadt\\IMG_0317.jpg"};
+  const wchar_t* names[] = {
+      L"Berge\\IMG_0412.jpg",  L"Berge\\IMG_0415.jpg",  L"Berge\\IMG_0419.jpg",
+      L"Berge\\IMG_0423.jpg",  L"Strand\\IMG_0201.jpg", L"Strand\\IMG_0204.jpg",
+      L"Strand\\IMG_0210.jpg", L"Strand\\IMG_0233.jpg", L"Strand\\IMG_0236.jpg",
+      L"Stadt\\IMG_0301.jpg",  L"Stadt\\IMG_0302.jpg",  L"Stadt\\IMG_0317.jpg"};
   CreateDirectoryW(L"C:\\Fotos", nullptr);
   CreateDirectoryW(L"C:\\Fotos\\Urlaub 2023", nullptr);
   for (const wchar_t* sub : {L"Berge", L"Strand", L"Stadt"}) {
@@ -61,11 +62,13 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
   ASSERT_NO_FATAL_FAILURE(ChooseSource(L"C:\\Fotos"));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L"C:\\Pakete"));
   HWND progress = nullptr;
-  ASSERT_TRUE(WaitFor([&] {
-    progress = ProgressWindow();
-    return progress && IsWindowVisible(progress) &&
-           WindowText(FindDescendant(progress, nullptr, CurrentFileText)) == L"Video_02.mp4";
-  }, 30000));
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        progress = ProgressWindow();
+        return progress && IsWindowVisible(progress) &&
+               WindowText(FindDescendant(progress, nullptr, CurrentFileText)) == L"Video_02.mp4";
+      },
+      30000));
   EXPECT_TRUE(SaveWindowPicture(progress, PictureFolder() + L"\\progress-window.bmp"));
   ForegroundOf(progress);
   Click(FindDescendant(progress, nullptr, CancelButton));

@@ -52,9 +52,9 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   };
   ClickGadget(SourcePathField);
   ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
-  std::vector<SequenceEntry<int>> expected = {BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin,
-                               SizeUnitCombo, CopyOption, PackageList, ContentsList,
-                               PreviewButton, RunButton, SourcePathField};
+  std::vector<SequenceEntry<int>> expected = {
+      BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin, SizeUnitCombo,  CopyOption,
+      PackageList,  ContentsList, PreviewButton,    RunButton,       SourcePathField};
   EXPECT_TRUE(MatchesSequence(walk(expected), expected, "Tab from the source field"));
   KeyStroke(VK_TAB, VK_SHIFT);
   EXPECT_EQ(FocusedGadget(RunButton), RunButton) << "Shift+Tab from the first goes to the last";

@@ -4,12 +4,12 @@
 
 #include <thread>
 
-#include "support/sequence.h"
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
+#include "support/sequence.h"
 
 namespace {
 
@@ -54,7 +54,8 @@ TEST_F(EventTest, WaitTimesOutAndKeepsTheLastEventsNumbers) {
     EXPECT_EQ(WaitAppEvent(timeout), 0);
     QueryPerformanceCounter(&end);
     QueryPerformanceFrequency(&frequency);
-    const double took = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
+    const double took =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
     EXPECT_TRUE(took >= timeout * 0.8 && took < timeout + 100.0) << took << " ms for " << timeout;
     EXPECT_EQ(EventGadgetNumber(), 7);
     EXPECT_EQ(EventWindowNumber(), 3);

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "support/sequence.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
+#include "support/sequence.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ TEST_F(FocusTest, TabFollowsCreationOrderAndWraps) {
   const std::vector<int> order = {2, 3, 5, 4, 6, 7, 9};
   std::vector<int> forwards, backwards;
   for (size_t i = 0; i < order.size() + 2; ++i) forwards.push_back(TabTo(false));
-  EXPECT_TRUE(MatchesSequence(forwards, {2, 3, 5, 4, 6, 7, 9, 2, 3}, "Tab, no current unit: the first"));
+  EXPECT_TRUE(
+      MatchesSequence(forwards, {2, 3, 5, 4, 6, 7, 9, 2, 3}, "Tab, no current unit: the first"));
   SetFocus(GadgetHandle(2));
   for (size_t i = 0; i < order.size() + 1; ++i) backwards.push_back(TabTo(true));
   EXPECT_TRUE(MatchesSequence(backwards, {9, 7, 6, 4, 5, 3, 2, 9}, "Shift+Tab from the first"));

@@ -14,7 +14,9 @@
 
 namespace {
 
-std::vector<int> OptionStates() { return {ReadState(4), ReadState(6), ReadState(9), ReadState(10)}; }
+std::vector<int> OptionStates() {
+  return {ReadState(4), ReadState(6), ReadState(9), ReadState(10)};
+}
 
 // The main window's two option groups, each started after another kind of
 // gadget. Wine's buttons also uncheck their group on BM_SETCHECK (Windows
@@ -27,16 +29,17 @@ TEST_F(GadgetTest, OptionGroupsByProgramAndByClick) {
   NewOption(9, 415, 80, 105, 20, L"Dateien kopieren");
   NewOption(10, 415, 107, 122, 20, L"Dateien verschieben");
   std::vector<int> groups;
-  for (int g : {4, 6, 9, 10}) groups.push_back((GetWindowLongW(GadgetHandle(g), GWL_STYLE) & WS_GROUP) != 0);
+  for (int g : {4, 6, 9, 10})
+    groups.push_back((GetWindowLongW(GadgetHandle(g), GWL_STYLE) & WS_GROUP) != 0);
   EXPECT_EQ(groups, (std::vector<int>{1, 0, 1, 0}));
   struct Step {
     int gadget, value;
     bool click;
     std::vector<int> expected;  // states of 4, 6, 9, 10
   } const steps[] = {
-      {6, 1, false, {0, 1, 0, 0}}, {9, 1, false, {0, 1, 1, 0}}, {4, 1, false, {1, 0, 1, 0}},
+      {6, 1, false, {0, 1, 0, 0}},  {9, 1, false, {0, 1, 1, 0}}, {4, 1, false, {1, 0, 1, 0}},
       {10, 5, false, {1, 0, 0, 1}}, {4, 0, false, {0, 0, 0, 1}}, {6, 1, true, {0, 1, 0, 1}},
-      {9, 1, true, {0, 1, 1, 0}}, {4, 1, true, {1, 0, 1, 0}},
+      {9, 1, true, {0, 1, 1, 0}},   {4, 1, true, {1, 0, 1, 0}},
   };
   for (const Step& s : steps) {
     if (!s.click) {
@@ -46,11 +49,14 @@ TEST_F(GadgetTest, OptionGroupsByProgramAndByClick) {
       const RECT r = WindowRect(GadgetHandle(s.gadget));
       ClickAt(POINT{r.left + 6, (r.top + r.bottom) / 2});
       std::vector<SeenEvent> seen;
-      EXPECT_TRUE(WaitForEvent([&](const SeenEvent& e) { return e.code == EventGadget && e.gadget == s.gadget; },
-                               1000, &seen)) << Describe(seen);
+      EXPECT_TRUE(WaitForEvent(
+          [&](const SeenEvent& e) { return e.code == EventGadget && e.gadget == s.gadget; }, 1000,
+          &seen))
+          << Describe(seen);
       EXPECT_TRUE(EventSubtype() == 0 && EventWindowNumber() == 0) << Describe(seen);
     }
-    EXPECT_EQ(OptionStates(), s.expected) << "gadget " << s.gadget << (s.click ? " clicked" : " written");
+    EXPECT_EQ(OptionStates(), s.expected)
+        << "gadget " << s.gadget << (s.click ? " clicked" : " written");
   }
 }
 
@@ -63,14 +69,16 @@ TEST_F(GadgetTest, ReadOnlySpinFieldStepsWithinItsRangeAndRefusesTyping) {
   ASSERT_STREQ(arrowClass, UPDOWN_CLASSW);
   EXPECT_EQ(GetDlgCtrlID(Arrows()), 5);
   WriteState(5, 2);
-  const std::pair<WORD, int> steps[] = {{VK_UP, 3}, {VK_UP, 3}, {VK_DOWN, 2}, {VK_DOWN, 1}, {VK_DOWN, 1}};
+  const std::pair<WORD, int> steps[] = {
+      {VK_UP, 3}, {VK_UP, 3}, {VK_DOWN, 2}, {VK_DOWN, 1}, {VK_DOWN, 1}};
   for (const auto& step : steps) {
     SetFocus(text);
     DrainEvents();
     SendKeyStroke(step.first);
     std::vector<int> events = GadgetSubtypes(5, 120);
-    events.erase(std::remove_if(events.begin(), events.end(), [](int s) { return s != 1 && s != -1; }),
-                 events.end());
+    events.erase(
+        std::remove_if(events.begin(), events.end(), [](int s) { return s != 1 && s != -1; }),
+        events.end());
     // At an end of the range the step is still reported, the value stays.
     EXPECT_EQ(events, std::vector<int>{step.first == VK_UP ? 1 : -1}) << "to " << step.second;
     EXPECT_EQ(ReadState(5), step.second);
@@ -101,14 +109,17 @@ TEST_F(GadgetTest, SpinArrowsSitAtTheRightAndFollowEnabling) {
     const RECT t = ControlRect(text), a = ControlRect(Arrows());
     const int half = (c.text.bottom - c.text.top) / 2;
     const RECT arrows = {t.right, t.top, t.right + half, t.bottom};
-    EXPECT_TRUE(EqualRect(&t, &c.text)) << t.left << "," << t.top << "," << t.right << "," << t.bottom;
-    EXPECT_TRUE(EqualRect(&a, &arrows)) << a.left << "," << a.top << "," << a.right << "," << a.bottom;
+    EXPECT_TRUE(EqualRect(&t, &c.text))
+        << t.left << "," << t.top << "," << t.right << "," << t.bottom;
+    EXPECT_TRUE(EqualRect(&a, &arrows))
+        << a.left << "," << a.top << "," << a.right << "," << a.bottom;
     EXPECT_EQ(GadgetOuterWidth(5), (t.right - t.left) + half);
   }
   // Read-only, but enabled: painted like a writable field.
   const HDC dc = GetDC(text);
   auto brush = [&] {
-    return SendMessageW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text));
+    return SendMessageW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                        reinterpret_cast<LPARAM>(text));
   };
   EXPECT_EQ(brush(), reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNHIGHLIGHT)));
   EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));

@@ -42,10 +42,12 @@ TEST_F(GadgetTest, EachKindIsItsControlWithItsStylesAndText) {
     EXPECT_EQ(_wcsicmp(name, c.windowClass), 0) << c.kind;
     // List and combo boxes manage their scroll-bar and border bits themselves.
     const DWORD style = static_cast<DWORD>(GetWindowLongW(c.handle, GWL_STYLE)) & ~0x00B00000u;
-    EXPECT_EQ(style & (c.style | 0xFFFF0000u), c.style & ~0x00B00000u) << c.kind << std::hex << style;
+    EXPECT_EQ(style & (c.style | 0xFFFF0000u), c.style & ~0x00B00000u)
+        << c.kind << std::hex << style;
     EXPECT_EQ(GetWindowLongW(c.handle, GWL_EXSTYLE) & c.exStyle, static_cast<LONG>(c.exStyle));
     EXPECT_EQ(SendMessageW(c.handle, WM_GETFONT, 0, 0),
-              reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT))) << c.kind;
+              reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)))
+        << c.kind;
     EXPECT_EQ(LayerWindowNumberOf(c.handle), 0) << c.kind;
     EXPECT_EQ(GadgetHandle(GetDlgCtrlID(c.handle)), c.handle) << c.kind;
   }
@@ -75,7 +77,9 @@ TEST_F(GadgetTest, NumbersWithoutWindowOrGadgetDoNothing) {
     CloseAppWindow(number);
     EXPECT_TRUE(ReadText(number).empty() && GetAppWindowTitle(number).empty()) << number;
     EXPECT_EQ(ReadState(number) + GadgetOuterWidth(number) + AppWindowInnerWidth(number) +
-              AppWindowInnerHeight(number), 0) << number;
+                  AppWindowInnerHeight(number),
+              0)
+        << number;
     EXPECT_TRUE(!GadgetHandle(number) && !AppWindowHandle(number)) << number;
   }
   EXPECT_EQ(OpenAppWindow(-1, 0, 0, 10, 10, L"", 0, nullptr), nullptr);
@@ -93,7 +97,8 @@ TEST_F(GadgetTest, ReusedNumbersAndTheTargetWindow) {
   EXPECT_EQ(GadgetHandle(6), nullptr) << "a destroyed control frees its number";
   OpenAppWindow(1, 600, 0, 200, 100, L"Werkzeug", WS_OVERLAPPEDWINDOW | WindowNoGadgetTarget,
                 nullptr);
-  EXPECT_EQ(GetParent(NewButton(3, 5, 5, 80, 25, L"Hier")), window_) << "WindowNoGadgetTarget keeps the target";
+  EXPECT_EQ(GetParent(NewButton(3, 5, 5, 80, 25, L"Hier")), window_)
+      << "WindowNoGadgetTarget keeps the target";
   const HWND other = OpenAppWindow(2, 600, 200, 200, 100, L"Neu", WS_OVERLAPPEDWINDOW, nullptr);
   EXPECT_EQ(GetParent(NewButton(4, 5, 5, 80, 25, L"Dort")), other);
 }
@@ -101,7 +106,8 @@ TEST_F(GadgetTest, ReusedNumbersAndTheTargetWindow) {
 TEST_F(GadgetTest, ProgressBarRangeEndsAndPlacing) {
   const HWND bar = NewProgressBar(19, 10, 30, 380, 15, 5, 100, 1);
   auto range = [bar] {
-    return std::make_pair(SendMessageW(bar, PBM_GETRANGE, TRUE, 0), SendMessageW(bar, PBM_GETRANGE, FALSE, 0));
+    return std::make_pair(SendMessageW(bar, PBM_GETRANGE, TRUE, 0),
+                          SendMessageW(bar, PBM_GETRANGE, FALSE, 0));
   };
   EXPECT_EQ(range(), std::make_pair(LRESULT{5}, LRESULT{100}));
   WriteAttribute(19, ProgressMaximum, 123456);
@@ -114,7 +120,8 @@ TEST_F(GadgetTest, ProgressBarRangeEndsAndPlacing) {
   PlaceGadget(19, KeepValue, KeepValue, 200, 20);
   PlaceGadget(19, 7, KeepValue, KeepValue, KeepValue);
   const RECT r = ControlRect(bar), expected = {7, 30, 207, 50};
-  EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+  EXPECT_TRUE(EqualRect(&r, &expected))
+      << r.left << "," << r.top << "," << r.right << "," << r.bottom;
   EXPECT_EQ(GadgetOuterWidth(19), 200);
 }
 

@@ -11,7 +11,6 @@ class GuiEnvironment : public ::testing::Environment {
   void TearDown() override { ShutDownGuiLayer(); }
 };
 
-::testing::Environment* const environment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace

@@ -63,7 +63,8 @@ std::vector<int> GadgetSubtypes(int gadget, DWORD ms) {
 
 int CountEvents(const std::vector<SeenEvent>& events, int code, int gadget, int window) {
   int count = 0;
-  for (const SeenEvent& e : events) count += e.code == code && e.gadget == gadget && e.window == window;
+  for (const SeenEvent& e : events)
+    count += e.code == code && e.gadget == gadget && e.window == window;
   return count;
 }
 
@@ -103,7 +104,7 @@ RECT WindowRect(HWND hwnd) {
 void GadgetTest::SetUp() {
   DrainEvents();
   window_ = OpenAppWindow(0, 0, 0, 576, 422, L"Gadgets", WS_OVERLAPPEDWINDOW | WindowCentreOnScreen,
-                         nullptr);
+                          nullptr);
   ASSERT_NE(window_, nullptr);
   BringToFront(window_);
 }

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -60,9 +60,8 @@ TEST(RequestFolder, ReturnsTheChosenFolderWithOneTrailingBackslash) {
   for (const std::wstring& folder : cases) {
     OwnerWindow owner(40, 40, 300, 200);
     bool seen = false;
-    DialogAnswerer answers(FolderChooserMatch(), [&](HWND chooser) {
-      seen = ChooseFolder(chooser, folder);
-    });
+    DialogAnswerer answers(FolderChooserMatch(),
+                           [&](HWND chooser) { seen = ChooseFolder(chooser, folder); });
     const std::wstring result = RequestFolder(Title, L"");
     ASSERT_TRUE(answers.Answered()) << answers.Report();
     EXPECT_TRUE(seen);
@@ -105,9 +104,8 @@ TEST(RequestFolder, AShellItemWithoutAPathCountsAsCancelled) {
   PIDLIST_ABSOLUTE computer = nullptr;
   ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
   OwnerWindow owner(40, 40, 300, 200);
-  DialogAnswerer answers(FolderChooserMatch(), [&](HWND chooser) {
-    ChooseShellItem(chooser, computer);
-  });
+  DialogAnswerer answers(FolderChooserMatch(),
+                         [&](HWND chooser) { ChooseShellItem(chooser, computer); });
   const std::wstring result = RequestFolder(Title, L"");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(IsWindow(answers.Window(0))) << "OK did not close the chooser";

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -46,7 +46,7 @@ TEST(RequestMessage, ShowsOneOkButtonTheCaptionTheTextAndTheIcon) {
       buttons = DialogButtons(box);
       icon = BoxIcon(box);
       ownerSeen = GetWindow(box, GW_OWNER);
-      AnswerOk(&text)(box);
+      AnswerOk (&text)(box);
     });
     const int answer = RequestMessage(L"Bundelor", c.text, c.flags);
     ASSERT_TRUE(answers.Answered()) << "flags " << c.flags << ": " << answers.Report();

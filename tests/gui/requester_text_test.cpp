@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
@@ -142,9 +142,7 @@ TEST(RequestText, TwoThreadsKeepTheirOwnAnswers) {
        }},
   });
   std::wstring first, second;
-  std::thread other([&] {
-    second = RequestText(L"Zweiter", Prompt, L"b");
-  });
+  std::thread other([&] { second = RequestText(L"Zweiter", Prompt, L"b"); });
   first = RequestText(L"Erster", Prompt, L"a");
   other.join();
   ASSERT_TRUE(answers.Answered()) << answers.Report();

@@ -27,13 +27,16 @@ class SizingTest : public GadgetTest {
   // Runs the wait until the window has the rectangle; the size events seen.
   int SizeEventsUntil(const RECT& expected) {
     std::vector<SeenEvent> seen;
-    WaitForEvent([&](const SeenEvent&) {
-      const RECT r = WindowRect(window_);
-      return EqualRect(&r, &expected) != 0;
-    }, 1000, &seen);
+    WaitForEvent(
+        [&](const SeenEvent&) {
+          const RECT r = WindowRect(window_);
+          return EqualRect(&r, &expected) != 0;
+        },
+        1000, &seen);
     for (const SeenEvent& e : CollectEvents(30)) seen.push_back(e);  // queued behind
     const RECT r = WindowRect(window_);
-    EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    EXPECT_TRUE(EqualRect(&r, &expected))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     return CountEvents(seen, EventSize, 0, 0);
   }
   // Under Wine the pointer placed by SetCursorPos arrives a moment later,
@@ -116,7 +119,8 @@ TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
   const struct {
     WORD key;
     int width, height;  // change against the start
-  } steps[] = {{VK_RIGHT, 10, 0}, {VK_DOWN, 10, 10}, {VK_LEFT, 0, 10}, {VK_UP, 0, 0}, {VK_UP, 0, -10}};
+  } steps[] = {
+      {VK_RIGHT, 10, 0}, {VK_DOWN, 10, 10}, {VK_LEFT, 0, 10}, {VK_UP, 0, 0}, {VK_UP, 0, -10}};
   for (const auto& step : steps) {
     SendKeyStroke(step.key);
     r = start_;

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
@@ -49,8 +49,8 @@ TEST(WindowText, ReadsWholeTextsAndNothingForMissingItems) {
   const std::wstring longText(5000, L'\u00e4');
   const HWND list = CreateWindowExW(0, L"ListBox", L"", LBS_HASSTRINGS, 0, 0, 100, 100, nullptr,
                                     nullptr, nullptr, nullptr);
-  const HWND box = CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST, 0, 0, 100,
-                                   100, nullptr, nullptr, nullptr, nullptr);
+  const HWND box = CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST, 0, 0, 100, 100, nullptr,
+                                   nullptr, nullptr, nullptr);
   ASSERT_TRUE(list && box);
   SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longText.c_str()));
   SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Eins"));

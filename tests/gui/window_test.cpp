@@ -47,8 +47,9 @@ TEST_F(WindowTest, FlagWordsBecomeStylesAndEachNumberItsClass) {
 }
 
 TEST_F(WindowTest, HidingShowingAndClosingAnOwnedWindow) {
-  const HWND owned = OpenAppWindow(1, 0, 0, 200, 100, L"Fortschritt",
-                                  WS_OVERLAPPEDWINDOW | WindowCentreOnParent | WindowHidden, window_);
+  const HWND owned =
+      OpenAppWindow(1, 0, 0, 200, 100, L"Fortschritt",
+                    WS_OVERLAPPEDWINDOW | WindowCentreOnParent | WindowHidden, window_);
   const HWND button = NewButton(20, 5, 5, 80, 25, L"Abbrechen");
   DrainEvents();
   EXPECT_FALSE(IsWindowVisible(owned));

@@ -19,7 +19,8 @@ std::wstring Plan(const std::vector<int64_t>& sizes, Assign assign) {
   assign(list);
   std::wstring out;
   list.Rewind();
-  while (FileEntry* e = list.Advance()) out += std::wstring(e->Path) + L":" + std::to_wstring(e->Package) + L" ";
+  while (FileEntry* e = list.Advance())
+    out += std::wstring(e->Path) + L":" + std::to_wstring(e->Package) + L" ";
   return out;
 }
 
@@ -29,12 +30,16 @@ TEST(AssignByCount, DealsOutInTurn) {
     int32_t count;
     const wchar_t* plan;
   } cases[] = {
-      {7, 3, L"f1:1 f2:2 f3:3 f4:1 f5:2 f6:3 f7:1 "}, {4, 10, L"f1:1 f2:2 f3:3 f4:4 "},
-      {3, 0, L"f1:1 f2:1 f3:1 "},                     {3, -5, L"f1:1 f2:1 f3:1 "},
+      {7, 3, L"f1:1 f2:2 f3:3 f4:1 f5:2 f6:3 f7:1 "},
+      {4, 10, L"f1:1 f2:2 f3:3 f4:4 "},
+      {3, 0, L"f1:1 f2:1 f3:1 "},
+      {3, -5, L"f1:1 f2:1 f3:1 "},
       {0, 3, L""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(Plan(std::vector<int64_t>(c.files, 10), [&](FileList& l) { AssignByCount(l, c.count); }), c.plan)
+    EXPECT_EQ(
+        Plan(std::vector<int64_t>(c.files, 10), [&](FileList& l) { AssignByCount(l, c.count); }),
+        c.plan)
         << c.files << " files, count " << c.count;
   }
 }
@@ -61,7 +66,9 @@ TEST(AssignBySize, NextFitOnSizesLargestFirst) {
   };
   for (const auto& c : cases) {
     int notices = 0;
-    EXPECT_EQ(Plan(c.sizes, [&](FileList& l) { AssignBySize(l, c.limit, [&] { ++notices; }); }), c.plan) << c.limit;
+    EXPECT_EQ(Plan(c.sizes, [&](FileList& l) { AssignBySize(l, c.limit, [&] { ++notices; }); }),
+              c.plan)
+        << c.limit;
     EXPECT_EQ(notices, c.notices) << c.plan;
   }
 }

@@ -92,7 +92,8 @@ TEST(FileList, SortIsStableForBothKeysAndDirections) {
         });
         Names expectedPaths;
         for (const Item& it : expected) expectedPaths.push_back(it.path);
-        EXPECT_EQ(Paths(list), expectedPaths) << count << " entries, key " << int(key) << ", order " << int(order);
+        EXPECT_EQ(Paths(list), expectedPaths)
+            << count << " entries, key " << int(key) << ", order " << int(order);
         list.MoveToLast();  // the relinked list knows its last entry
         Add(list, L"tail");
         EXPECT_EQ(Paths(list).back(), L"tail");
@@ -122,7 +123,8 @@ TEST(FileList, EntriesComeFromTheGivenHeapAsOneBlock) {
     FileEntry* first = list.MoveToFirst();
     EXPECT_EQ(first->Path, reinterpret_cast<wchar_t*>(first + 1));
     EXPECT_EQ(HeapSize(heap, 0, first), sizeof(FileEntry) + (path.size() + 1) * sizeof(wchar_t));
-    EXPECT_LE(double(busyBytes()) / count - path.size() * sizeof(wchar_t), 64.0) << "bytes per entry";
+    EXPECT_LE(double(busyBytes()) / count - path.size() * sizeof(wchar_t), 64.0)
+        << "bytes per entry";
     list.ClearEntries();
     EXPECT_EQ(busyBytes(), 0u);
   }

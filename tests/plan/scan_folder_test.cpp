@@ -41,8 +41,11 @@ TEST(ScanFolder, SubFolderFilesStandWhereTheFolderWasMet) {
   dir.WriteSizedFile(L"m\\p.txt", 4);
   dir.WriteSizedFile(L"z.txt", 5);
   const std::wstring root = dir.Path() + L"\\";
-  const Found expected{{root + L"a.txt", 1}, {root + L"m\\b.txt", 2}, {root + L"m\\n\\c.txt", 3},
-                       {root + L"m\\p.txt", 4}, {root + L"z.txt", 5}};
+  const Found expected{{root + L"a.txt", 1},
+                       {root + L"m\\b.txt", 2},
+                       {root + L"m\\n\\c.txt", 3},
+                       {root + L"m\\p.txt", 4},
+                       {root + L"z.txt", 5}};
   EXPECT_EQ(Scan(dir.Path()), expected);
   EXPECT_EQ(Scan(root), expected) << "a trailing backslash must not change the paths";
 }
@@ -68,9 +71,12 @@ TEST(ScanFolder, TakesDotFoldersHiddenSystemAndEmptyFiles) {
   dir.WriteSizedFile(L"hidden.dat", 9);
   dir.WriteSizedFile(L"system.dat", 11);
   SetFileAttributesW((dir / L"hidden.dat").c_str(), FILE_ATTRIBUTE_HIDDEN);
-  SetFileAttributesW((dir / L"system.dat").c_str(), FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW((dir / L"system.dat").c_str(),
+                     FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
   const std::wstring root = dir.Path() + L"\\";
-  const Found expected{{root + L".config\\settings", 7}, {root + L"empty.dat", 0}, {root + L"hidden.dat", 9},
+  const Found expected{{root + L".config\\settings", 7},
+                       {root + L"empty.dat", 0},
+                       {root + L"hidden.dat", 9},
                        {root + L"system.dat", 11}};
   EXPECT_EQ(Scan(dir.Path()), expected);
   SetFileAttributesW((dir / L"system.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -109,8 +115,9 @@ TEST(ScanFolder, CountsFoldersThatCannotBeListedAndKeepsTheFirstPaths) {
   result.unreadFiles = 1;
   result.firstUnread.resize(2);
   EXPECT_EQ(UnreadNotice(result),
-            L"6 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\n" + unread[0] +
-                L"\r\n" + unread[1] + L"\r\n... und 5 weitere\r\n\r\n"
+            L"6 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\n" + unread[0] + L"\r\n" +
+                unread[1] +
+                L"\r\n... und 5 weitere\r\n\r\n"
                 L"Der Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.\r\n"
                 L"Nicht lesbare Dateien werden trotzdem eingeplant.");
   EXPECT_EQ(UnreadNotice(ScanResult()), L"");
@@ -119,7 +126,8 @@ TEST(ScanFolder, CountsFoldersThatCannotBeListedAndKeepsTheFirstPaths) {
 TEST(ScanFolder, FollowsPathsBeyondTheClassicLimit) {
   TempDir dir;
   std::wstring deep;
-  for (int level = 0; level < 8; ++level) deep += std::wstring(40, static_cast<wchar_t>(L'a' + level)) + L"\\";
+  for (int level = 0; level < 8; ++level)
+    deep += std::wstring(40, static_cast<wchar_t>(L'a' + level)) + L"\\";
   dir.WriteSizedFile(L"0.txt", 1);
   dir.WriteSizedFile(deep + L"deep.txt", 12345);
   dir.WriteSizedFile(L"z.txt", 2);
@@ -149,7 +157,8 @@ TEST(PlatformPath, PrefixesOnlyLongPaths) {
       {L"\\\\server\\share\\" + tail, L"\\\\?\\UNC\\server\\share\\" + tail},
       {L"\\\\?\\C:\\" + tail, L"\\\\?\\C:\\" + tail},
   };
-  for (const auto& c : cases) EXPECT_EQ(PlatformPath(c.path.c_str(), c.path.size()), c.expected) << c.path;
+  for (const auto& c : cases)
+    EXPECT_EQ(PlatformPath(c.path.c_str(), c.path.size()), c.expected) << c.path;
 
   // A long relative path is resolved against the current folder.
   wchar_t current[MAX_PATH];
@@ -169,8 +178,8 @@ TEST(FileSizeOf, FilesFoldersAndMissingPaths) {
     std::wstring path;
     int64_t size;
   } cases[] = {
-      {dir / L"f.bin", 70000}, {dir / L"zero", 0},        {dir / L"sub", -2},
-      {dir / L"sub\\", -1},    {dir / L"missing", -1},    {dir / L"missing\\f.bin", -1},
+      {dir / L"f.bin", 70000}, {dir / L"zero", 0},     {dir / L"sub", -2},
+      {dir / L"sub\\", -1},    {dir / L"missing", -1}, {dir / L"missing\\f.bin", -1},
   };
   for (const auto& c : cases) EXPECT_EQ(FileSizeOf(c.path.c_str()), c.size) << c.path;
 }

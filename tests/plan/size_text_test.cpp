@@ -20,13 +20,14 @@ TEST(SizeLimitFor, EveryUnitAndUnknownTexts) {
       {5, L"KB (1000)", 5000},
       {700, L"MB (1000)", 700000000},
       {2147483647, L"GB (1000)", int64_t{2147483647} * 1000000000},
-      {7, L"MiB", 7},            // not one of the texts: bytes
-      {7, L"mib (1024)", 7},     // case matters
+      {7, L"MiB", 7},         // not one of the texts: bytes
+      {7, L"mib (1024)", 7},  // case matters
       {7, L"MiB (1024) ", 7},
       {7, nullptr, 7},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(SizeLimitFor(c.value, c.unit), c.bytes) << c.value << " " << (c.unit ? c.unit : L"(null)");
+    EXPECT_EQ(SizeLimitFor(c.value, c.unit), c.bytes)
+        << c.value << " " << (c.unit ? c.unit : L"(null)");
   }
 }
 
@@ -48,13 +49,14 @@ TEST(FormatMiB, TwoDecimalsWithFullStop) {
       {5232394, L"4.99"},  // 4.99007...
       {-2097152, L"-2.00"},
       {-1572864, L"-1.50"},
-      {-1, L"-0.00"},      // rounds to zero and keeps its sign, as printf does
+      {-1, L"-0.00"},  // rounds to zero and keeps its sign, as printf does
       {INT64_MIN, L"-8796093022208.00"},
       {INT64_MAX, L"8796093022208.00"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatMiB(c.bytes), c.text) << c.bytes;
   std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(PackageSizeCaption(1572864), L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: 1.50 MiB)");
+  EXPECT_EQ(PackageSizeCaption(1572864),
+            L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: 1.50 MiB)");
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ void NTAPI HoldNewThread(PVOID, DWORD reason, PVOID) {
   for (int waited = 0; AbortRequested() == 0 && waited < 10000; waited += 5) Sleep(5);
   if (AbortRequested() != 0) heldThread = GetCurrentThreadId();
 }
-extern "C" __attribute__((section(".CRT$XLF"), used)) const PIMAGE_TLS_CALLBACK holdNewThreadCallback =
-    HoldNewThread;
+extern "C" __attribute__((section(".CRT$XLF"), used))
+const PIMAGE_TLS_CALLBACK holdNewThreadCallback = HoldNewThread;
 
 // What a run looked like from the main thread.
 struct RunSeen {
@@ -394,11 +394,13 @@ TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
   ASSERT_TRUE(RunLoopUntil([mainWindow] { return GetForegroundWindow() == mainWindow; }));
   // Each further file must not pull the progress window to the front again.
   bool taken = false;
-  ASSERT_TRUE(RunLoopUntil([&taken] {
-    HWND progress = AppWindowHandle(ProgressWindow);
-    if (progress && GetForegroundWindow() == progress) taken = true;
-    return !RunInProgress() && !progress;
-  }, 60000));
+  ASSERT_TRUE(RunLoopUntil(
+      [&taken] {
+        HWND progress = AppWindowHandle(ProgressWindow);
+        if (progress && GetForegroundWindow() == progress) taken = true;
+        return !RunInProgress() && !progress;
+      },
+      60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(taken) << "the progress window took the activation back";
   EXPECT_EQ(message, Completed);
@@ -412,7 +414,8 @@ TEST_F(PackagingRunTest, PlanButtonsAreIgnoredWhileARunGoesOn) {
   PostGadgetClick(PreviewButton);
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   // Hold the worker in its first requester while the main window is used.
-  DialogAnswerer hold({{TextRequesterMatch(ProgramCaption), [](HWND dialog) {
+  DialogAnswerer hold({{TextRequesterMatch(ProgramCaption),
+                        [](HWND dialog) {
                           Sleep(1500);
                           PostKey(dialog, VK_ESCAPE);
                         }},
@@ -541,7 +544,8 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
 }
 
 TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
-  for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
+  for (const wchar_t* name : {L"1.bin", L"2.bin"})
+    MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
   SetSource(source_.Path());

@@ -13,7 +13,8 @@ TEST(TargetPaths, FolderAndTargetOfAnEntry) {
     const wchar_t* folder;
     const wchar_t* target;
   } cases[] = {
-      {L"D:\\Ziel\\", L"Paket #", 2, L"C:\\Quelle\\Sub\\a.txt", L"D:\\Ziel\\Paket 2", L"D:\\Ziel\\Paket 2\\a.txt"},
+      {L"D:\\Ziel\\", L"Paket #", 2, L"C:\\Quelle\\Sub\\a.txt", L"D:\\Ziel\\Paket 2",
+       L"D:\\Ziel\\Paket 2\\a.txt"},
       {L"E:\\", L"Paket #", 1, L"C:\\Quelle\\b.doc", L"E:\\Paket 1", L"E:\\Paket 1\\b.doc"},
       {L"E:\\", L"Teil #-#", 12, L"C:/Quelle/c", L"E:\\Teil 12-12", L"E:\\Teil 12-12\\c"},
       {L"E:\\", L"#", 1, L"d", L"E:\\1", L"E:\\1\\d"},
@@ -22,7 +23,8 @@ TEST(TargetPaths, FolderAndTargetOfAnEntry) {
       {L"E:\\", L"Paket #\\/", 5, L"C:\\g", L"E:\\Paket 5", L"E:\\Paket 5\\g"},
   };
   for (const auto& c : cases) {
-    const std::wstring folder = FolderPathForCreation(PackageFolderPath(c.destination, c.pattern, c.package));
+    const std::wstring folder =
+        FolderPathForCreation(PackageFolderPath(c.destination, c.pattern, c.package));
     EXPECT_EQ(folder, c.folder) << c.pattern << " " << c.package;
     EXPECT_EQ(TargetPath(folder, FileNamePart(c.source)), c.target) << c.source;
   }
@@ -40,9 +42,9 @@ TEST(TargetPaths, FileNamePart) {
     const wchar_t* path;
     const wchar_t* name;
   } cases[] = {
-      {L"C:\\a\\b.txt", L"b.txt"}, {L"C:/a/b.txt", L"b.txt"},         {L"C:\\a/b\\c", L"c"},
-      {L"name", L"name"},          {L"C:\\a\\", L""},                 {L"\"C:\\a\\q.txt\"", L"q.txt"},
-      {L"\"q.txt", L"q.txt"},      {L"C:\\a\\b\"c\\d", L"b"},         {L"", L""},
+      {L"C:\\a\\b.txt", L"b.txt"}, {L"C:/a/b.txt", L"b.txt"}, {L"C:\\a/b\\c", L"c"},
+      {L"name", L"name"},          {L"C:\\a\\", L""},         {L"\"C:\\a\\q.txt\"", L"q.txt"},
+      {L"\"q.txt", L"q.txt"},      {L"C:\\a\\b\"c\\d", L"b"}, {L"", L""},
   };
   for (const auto& c : cases) EXPECT_EQ(FileNamePart(c.path), c.name) << c.path;
 }
@@ -53,8 +55,8 @@ TEST(TargetPaths, NamingPatternCounter) {
     bool hasCounter;
     const wchar_t* amended;
   } cases[] = {
-      {L"Teil", false, L"Teil #"},       {L"Teil   ", false, L"Teil #"}, {L"", false, L" #"},
-      {L"  Teil\t", false, L"  Teil\t #"}, {L"Paket #", true, nullptr},  {L"#", true, nullptr},
+      {L"Teil", false, L"Teil #"},         {L"Teil   ", false, L"Teil #"}, {L"", false, L" #"},
+      {L"  Teil\t", false, L"  Teil\t #"}, {L"Paket #", true, nullptr},    {L"#", true, nullptr},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PatternHasCounter(c.pattern), c.hasCounter) << c.pattern;

@@ -175,8 +175,8 @@ OwnerWindow::OwnerWindow(int x, int y, int width, int height, const wchar_t* tit
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
   wc.lpszClassName = L"DialogDriverOwner";
   RegisterClassExW(&wc);  // fails harmlessly when a former owner registered it
-  window_ = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width,
-                            height, nullptr, nullptr, instance, nullptr);
+  window_ = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y,
+                            width, height, nullptr, nullptr, instance, nullptr);
   SetForegroundWindow(window_);
 }
 

@@ -85,12 +85,11 @@ class DialogAnswerer {
 
 // Ready-made answers.
 DialogAction AnswerOk(std::wstring* textSeen = nullptr);  // message box: read text, press OK
-DialogAction AnswerEnter();                                 // press Enter
-DialogAction AnswerEscape();                                // press Esc
-DialogAction AnswerText(const std::wstring& text);         // text requester: replace, press OK
-DialogAction AnswerFolder(const std::wstring& path);       // folder chooser: select, press OK
-DialogAction AnswerCancel();                                // press Cancel (IDCANCEL)
-
+DialogAction AnswerEnter();                               // press Enter
+DialogAction AnswerEscape();                              // press Esc
+DialogAction AnswerText(const std::wstring& text);        // text requester: replace, press OK
+DialogAction AnswerFolder(const std::wstring& path);      // folder chooser: select, press OK
+DialogAction AnswerCancel();                              // press Cancel (IDCANCEL)
 
 // A plain visible top-level window of the calling thread, in front and
 // active, to own dialogs in tests; destroyed with the object.

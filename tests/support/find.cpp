@@ -29,7 +29,8 @@ struct DescendantSearch {
 BOOL CALLBACK VisitDescendant(HWND child, LPARAM data) {
   auto* search = reinterpret_cast<DescendantSearch*>(data);
   if (search->id != -1 && GetDlgCtrlID(child) != search->id) return TRUE;
-  if (search->className && _wcsicmp(ClassNameOf(child).c_str(), search->className) != 0) return TRUE;
+  if (search->className && _wcsicmp(ClassNameOf(child).c_str(), search->className) != 0)
+    return TRUE;
   search->found = child;
   return FALSE;
 }
@@ -56,7 +57,8 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t*
   return nullptr;
 }
 
-HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title, DWORD timeoutMs) {
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title,
+                   DWORD timeoutMs) {
   HWND found = nullptr;
   WaitFor([&] { return (found = FindProcessWindow(processId, className, title)) != nullptr; },
           timeoutMs);

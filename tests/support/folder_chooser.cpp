@@ -22,9 +22,9 @@ class RemoteBuffer {
     GetWindowThreadProcessId(window, &processId);
     constexpr DWORD Access = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
     process_ = OpenProcess(Access, FALSE, processId);
-    address_ = process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                         PAGE_READWRITE)
-                        : nullptr;
+    address_ =
+        process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                 : nullptr;
   }
   ~RemoteBuffer() {
     if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
@@ -49,7 +49,8 @@ class RemoteBuffer {
 // A folder's name as the chooser's tree shows it.
 std::wstring ShellDisplayName(const std::wstring& path) {
   SHFILEINFOW info = {};
-  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return std::wstring();
+  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME))
+    return std::wstring();
   return info.szDisplayName;
 }
 

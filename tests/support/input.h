@@ -38,4 +38,4 @@ bool PostButtonCommand(HWND dialog, int id);
 // dialog's thread (the dialog itself when none does).
 void PostKey(HWND dialog, UINT virtualKey);
 void SetEditText(HWND edit, const std::wstring& text);  // replaces the whole text
-void SendChars(HWND edit, const std::wstring& text);     // one WM_CHAR per character at the caret
+void SendChars(HWND edit, const std::wstring& text);    // one WM_CHAR per character at the caret

@@ -15,8 +15,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     if (done()) return true;
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= timeoutMs) return done();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10,
-                              QS_ALLINPUT);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                              timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10, QS_ALLINPUT);
   }
 }
 

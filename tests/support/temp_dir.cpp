@@ -15,7 +15,8 @@ std::wstring Verbatim(const std::wstring& p) {
 }
 
 void MakeParents(const std::wstring& path) {
-  for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos; pos = path.find(L'\\', pos + 1)) {
+  for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos;
+       pos = path.find(L'\\', pos + 1)) {
     CreateDirectoryW(Platform(path.substr(0, pos)).c_str(), nullptr);
   }
 }
@@ -69,7 +70,8 @@ void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) 
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
-  if (!bytes.empty()) ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  if (!bytes.empty())
+    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(h);
 }
 

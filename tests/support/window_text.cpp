@@ -12,7 +12,8 @@ LRESULT SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 std::wstring WindowText(HWND window) {
   wchar_t buffer[1024] = {};
-  SendWithin(window, WM_GETTEXT, sizeof buffer / sizeof buffer[0], reinterpret_cast<LPARAM>(buffer));
+  SendWithin(window, WM_GETTEXT, sizeof buffer / sizeof buffer[0],
+             reinterpret_cast<LPARAM>(buffer));
   return buffer;
 }
 

@@ -23,7 +23,7 @@ struct EventFields {
 
 struct ThreadEventState {
   EventFields current = {};
-  EventFields snapshot = {};  // what the event accessors read
+  EventFields snapshot = {};               // what the event accessors read
   std::vector<std::wstring> droppedPaths;  // of the event last returned
   std::deque<AppEvent> queue;
 };

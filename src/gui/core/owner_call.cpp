@@ -12,7 +12,7 @@ void InitOwnerCalls() {
   LARGE_INTEGER counter;
   QueryPerformanceCounter(&counter);
   ownerCallCookie = static_cast<WPARAM>(counter.QuadPart) ^ reinterpret_cast<WPARAM>(&counter) ^
-             (static_cast<WPARAM>(GetCurrentProcessId()) << 7) ^ 0x5A17u;
+                    (static_cast<WPARAM>(GetCurrentProcessId()) << 7) ^ 0x5A17u;
   if (ownerCallCookie == 0) ownerCallCookie = 1;
 }
 

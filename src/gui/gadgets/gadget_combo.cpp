@@ -92,8 +92,8 @@ const GadgetKind& ComboBoxKind() {
 
 HWND NewComboBox(int gadget, int x, int y, int width, int height) {
   if (gadget < 0) return nullptr;
-  const HWND box = CreateGadgetControl(L"ComboBox", nullptr, 0, ComboBoxStyle, x, y,
-                                       width, DroppedHeight, -1);
+  const HWND box =
+      CreateGadgetControl(L"ComboBox", nullptr, 0, ComboBoxStyle, x, y, width, DroppedHeight, -1);
   if (!box) return nullptr;
   RegisterGadget(gadget, AllocateGadget(gadget), box, &ComboBoxKind());
   const int probe = 15;

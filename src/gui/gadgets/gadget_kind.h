@@ -70,8 +70,8 @@ void MarkGadgetControl(HWND control, int number);
 void RegisterGadget(int number, GadgetRecord* record, HWND control, const GadgetKind* kind);
 // Creation as most kinds do it: control, slot, registration.
 HWND CreateSimpleGadget(int number, const GadgetKind* kind, const wchar_t* windowClass,
-                        const wchar_t* text, DWORD exStyle, DWORD style, int x, int y,
-                        int width, int height, int id = -1);
+                        const wchar_t* text, DWORD exStyle, DWORD style, int x, int y, int width,
+                        int height, int id = -1);
 
 // Queues a gadget event for the control's layer window.
 void QueueGadgetEvent(HWND control, int gadget, int subtype);

@@ -44,9 +44,7 @@ int ReadState(int gadget) {
 
 void InsertItem(int gadget, int position, const wchar_t* text) {
   if (!text) text = L"";
-  WithGadget(gadget, [position, text](GadgetRecord& g) {
-    g.kind->InsertItem(g, position, text);
-  });
+  WithGadget(gadget, [position, text](GadgetRecord& g) { g.kind->InsertItem(g, position, text); });
 }
 
 void ClearItems(int gadget) {
@@ -54,9 +52,8 @@ void ClearItems(int gadget) {
 }
 
 void WriteAttribute(int gadget, int attribute, int value) {
-  WithGadget(gadget, [attribute, value](GadgetRecord& g) {
-    g.kind->WriteAttribute(g, attribute, value);
-  });
+  WithGadget(gadget,
+             [attribute, value](GadgetRecord& g) { g.kind->WriteAttribute(g, attribute, value); });
 }
 
 void PlaceGadget(int gadget, int x, int y, int width, int height) {

@@ -5,9 +5,9 @@
 
 // Per-thread target of gadget creation; a window that opens becomes it.
 struct GadgetTarget {
-  HWND window;          // client area that receives new gadgets, 0 = none
-  bool optionGroupOpen; // the last gadget created was an option button
-  HFONT font;           // font given to every new gadget
+  HWND window;           // client area that receives new gadgets, 0 = none
+  bool optionGroupOpen;  // the last gadget created was an option button
+  HFONT font;            // font given to every new gadget
 };
 GadgetTarget& CurrentGadgetTarget();
 

@@ -69,9 +69,8 @@ void InitGadgetPart() {
   GadgetTable();
   defaultFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   // The common controls the kinds use, and some that programs may add.
-  constexpr DWORD Classes =
-      ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
-      ICC_INTERNET_CLASSES;
+  constexpr DWORD Classes = ICC_TAB_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES |
+                            ICC_USEREX_CLASSES | ICC_INTERNET_CLASSES;
   static_assert(Classes == 0x0B48, "common control classes");
   INITCOMMONCONTROLSEX classes = {sizeof(classes), Classes};
   InitCommonControlsEx(&classes);
@@ -118,7 +117,8 @@ GadgetRecord* AllocateGadget(int number) {
 
 void MarkGadgetControl(HWND control, int number) {
   SetWindowLongPtrW(control, GWLP_ID, number);
-  SetPropW(control, GadgetNumberProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
+  SetPropW(control, GadgetNumberProperty(),
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
 }
 
 void RegisterGadget(int number, GadgetRecord* record, HWND control, const GadgetKind* kind) {
@@ -137,8 +137,8 @@ void RegisterGadget(int number, GadgetRecord* record, HWND control, const Gadget
 }
 
 HWND CreateSimpleGadget(int number, const GadgetKind* kind, const wchar_t* windowClass,
-                        const wchar_t* text, DWORD exStyle, DWORD style, int x, int y,
-                        int width, int height, int id) {
+                        const wchar_t* text, DWORD exStyle, DWORD style, int x, int y, int width,
+                        int height, int id) {
   if (number < 0) return nullptr;
   const HWND control =
       CreateGadgetControl(windowClass, text, exStyle, style, x, y, width, height, id);

@@ -4,7 +4,8 @@
 int RequestMessage(const wchar_t* caption, const wchar_t* text, unsigned flags) {
   DisableThreadWindows();
   // The box is modal to its owner; the flags pick its icon and buttons.
-  const int answer = MessageBoxW(RequesterOwner(), text ? text : L"", caption ? caption : L"", flags);
+  const int answer =
+      MessageBoxW(RequesterOwner(), text ? text : L"", caption ? caption : L"", flags);
   EnableThreadWindows();
   return answer;
 }

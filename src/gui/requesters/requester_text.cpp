@@ -136,8 +136,9 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
 
 HWND MakeChild(HWND parent, DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
                int x, int y, int width, int height, int id, HINSTANCE instance, HFONT font) {
-  HWND child = CreateWindowExW(exStyle, kind, text, style, x, y, width, height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+  HWND child =
+      CreateWindowExW(exStyle, kind, text, style, x, y, width, height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
@@ -145,9 +146,9 @@ HWND MakeChild(HWND parent, DWORD exStyle, const wchar_t* kind, const wchar_t* t
 void BuildControls(HWND window, InputRequesterState* state, const std::wstring& prompt,
                    const std::wstring& defaultText, HINSTANCE instance) {
   const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  state->prompt = MakeChild(window, 0, L"STATIC", prompt.c_str(),
-                            WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 10, 10, 280, 22, PromptId,
-                            instance, font);
+  state->prompt =
+      MakeChild(window, 0, L"STATIC", prompt.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 10,
+                10, 280, 22, PromptId, instance, font);
   state->entry = MakeChild(window, WS_EX_CLIENTEDGE, L"EDIT", L"",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 32, 275, 21,
                            EntryId, instance, font);
@@ -158,14 +159,15 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
     const WPARAM end = static_cast<WPARAM>(GetWindowTextLengthW(state->entry));
     SendMessageW(state->entry, EM_SETSEL, end, static_cast<LPARAM>(end));
   }
-  state->okButton = MakeChild(window, 0, L"BUTTON", L"OK",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 110, 67, 80,
-                              25, OkCommand, instance, font);
+  state->okButton =
+      MakeChild(window, 0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                110, 67, 80, 25, OkCommand, instance, font);
 }
 
 }  // namespace
 
-std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wchar_t* defaultText) {
+std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt,
+                         const wchar_t* defaultText) {
   const std::wstring captionCopy = caption ? caption : L"";
   const std::wstring promptCopy = prompt ? prompt : L"";
   const std::wstring defaultCopy = defaultText ? defaultText : L"";
@@ -181,10 +183,10 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wc
     state.disabledOwner = true;
   }
   // Centred on the screen, not on the owner; a title bar but no close box.
-  const HWND window = CreateWindowExW(
-      0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION,
-      GetSystemMetrics(SM_CXSCREEN) / 2 - Width / 2, GetSystemMetrics(SM_CYSCREEN) / 2 - Height / 2,
-      Width, Height, state.owner, nullptr, instance, &state);
+  const HWND window = CreateWindowExW(0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION,
+                                      GetSystemMetrics(SM_CXSCREEN) / 2 - Width / 2,
+                                      GetSystemMetrics(SM_CYSCREEN) / 2 - Height / 2, Width, Height,
+                                      state.owner, nullptr, instance, &state);
   if (!window) {
     if (state.disabledOwner) EnableWindow(state.owner, TRUE);
     EnableThreadWindows();

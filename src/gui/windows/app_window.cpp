@@ -96,8 +96,8 @@ HWND OwnerOf(HWND hwnd) { return GetWindow(hwnd, GW_OWNER); }
 
 }  // namespace
 
-HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
-                   const wchar_t* title, unsigned flags, HWND parent) {
+HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight, const wchar_t* title,
+                   unsigned flags, HWND parent) {
   if (number < 0) return nullptr;
   if (LookupWindow(number)) CloseAppWindow(number);
   WindowRecord* record = WindowTable().Allocate(number);
@@ -121,9 +121,9 @@ HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
   int outerHeight = outer.bottom - outer.top;
   PlaceNewWindow(f, parent, &x, &y, &outerWidth, &outerHeight);
 
-  const HWND hwnd = CreateWindowExW(f.exStyle, className.text, title ? title : L"", f.style, x, y,
-                                    outerWidth, outerHeight, parent, nullptr, LayerInstance(),
-                                    nullptr);
+  const HWND hwnd =
+      CreateWindowExW(f.exStyle, className.text, title ? title : L"", f.style, x, y, outerWidth,
+                      outerHeight, parent, nullptr, LayerInstance(), nullptr);
   if (!hwnd) {
     UnregisterClassW(className.text, LayerInstance());
     WindowTable().Free(number);
@@ -131,7 +131,8 @@ HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight,
   }
   record->ownerThread = GetCurrentThreadId();
   record->handle = hwnd;
-  SetPropW(hwnd, WindowNumberProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
+  SetPropW(hwnd, WindowNumberProperty(),
+           reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
   if (!f.hidden) ShowWindow(hwnd, ShowCommandFor(f.style));
   record->minimisedOrMaximised = (f.style & (WS_MINIMIZE | WS_MAXIMIZE)) != 0;
   record->accelerators = CreateFocusAccelerators();

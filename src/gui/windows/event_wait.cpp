@@ -13,7 +13,7 @@ namespace {
 // headers' Windows version (raw input; touch and pointer bits that Windows 7
 // does not know).
 constexpr DWORD WakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER |
-                            QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
+                           QS_PAINT | QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
 static_assert(WakeMask == 0x1FF, "the wait's wake mask");
 
 // Takes one message of this thread; sent messages of other threads are served
@@ -22,8 +22,8 @@ bool FetchMessage(int timeoutMs, MSG* msg) {
   if (timeoutMs == -1) return GetMessageW(msg, nullptr, 0, 0) != -1;
   if (PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) return true;
   if (timeoutMs == 0) return false;
-  const DWORD woke = MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeoutMs),
-                                               WakeMask);
+  const DWORD woke =
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(timeoutMs), WakeMask);
   if (woke == WAIT_TIMEOUT) return false;
   return PeekMessageW(msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD) != 0;
 }

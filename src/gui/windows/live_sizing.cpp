@@ -119,37 +119,49 @@ void ArrowKey(WPARAM key) {
   switch (s.edge) {
     case 0:
       if (horizontal) {
-        Pick(towardsLow ? WMSZ_LEFT : WMSZ_RIGHT, {towardsLow ? r.left : r.right - 2, p.y}, IDC_SIZEWE);
+        Pick(towardsLow ? WMSZ_LEFT : WMSZ_RIGHT, {towardsLow ? r.left : r.right - 2, p.y},
+             IDC_SIZEWE);
       } else {
-        Pick(towardsLow ? WMSZ_TOP : WMSZ_BOTTOM, {p.x, towardsLow ? r.top : r.bottom - 2}, IDC_SIZENS);
+        Pick(towardsLow ? WMSZ_TOP : WMSZ_BOTTOM, {p.x, towardsLow ? r.top : r.bottom - 2},
+             IDC_SIZENS);
       }
       return;
     case WMSZ_LEFT:
       if (horizontal) break;
-      if (towardsLow) Pick(WMSZ_TOPLEFT, topLeft, IDC_SIZENWSE);
-      else Pick(WMSZ_BOTTOMLEFT, bottomLeft, IDC_SIZENESW);
+      if (towardsLow)
+        Pick(WMSZ_TOPLEFT, topLeft, IDC_SIZENWSE);
+      else
+        Pick(WMSZ_BOTTOMLEFT, bottomLeft, IDC_SIZENESW);
       return;
     case WMSZ_RIGHT:
       if (horizontal) break;
-      if (towardsLow) Pick(WMSZ_TOPRIGHT, topRight, IDC_SIZENESW);
-      else Pick(WMSZ_BOTTOMRIGHT, bottomRight, IDC_SIZENWSE);
+      if (towardsLow)
+        Pick(WMSZ_TOPRIGHT, topRight, IDC_SIZENESW);
+      else
+        Pick(WMSZ_BOTTOMRIGHT, bottomRight, IDC_SIZENWSE);
       return;
     case WMSZ_TOP:
       if (!horizontal) break;
-      if (towardsLow) Pick(WMSZ_TOPLEFT, topLeft, IDC_SIZENWSE);
-      else Pick(WMSZ_TOPRIGHT, topRight, IDC_SIZENESW);
+      if (towardsLow)
+        Pick(WMSZ_TOPLEFT, topLeft, IDC_SIZENWSE);
+      else
+        Pick(WMSZ_TOPRIGHT, topRight, IDC_SIZENESW);
       return;
     case WMSZ_BOTTOM:
       if (!horizontal) break;
-      if (towardsLow) Pick(WMSZ_BOTTOMLEFT, bottomLeft, IDC_SIZENESW);
-      else Pick(WMSZ_BOTTOMRIGHT, bottomRight, IDC_SIZENWSE);
+      if (towardsLow)
+        Pick(WMSZ_BOTTOMLEFT, bottomLeft, IDC_SIZENESW);
+      else
+        Pick(WMSZ_BOTTOMRIGHT, bottomRight, IDC_SIZENWSE);
       return;
     default:
       break;
   }
   const int step = towardsLow ? -10 : 10;
-  if (horizontal) p.x += step;
-  else p.y += step;
+  if (horizontal)
+    p.x += step;
+  else
+    p.y += step;
   SetCursorPos(p.x, p.y);
   Track(p);
 }
