@@ -9,7 +9,7 @@ SUDO=""
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest wine64 fonts-wine xvfb xdotool imagemagick python3 zip unzip binutils
-  clang-format git)
+  clang-format)
 missing=()
 for p in "${packages[@]}"; do
   installed "$p" || missing+=("$p")
