@@ -32,7 +32,7 @@ wine_env_start() {
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
-  if [ ! -f "$WINEPREFIX/.bundelor-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.bundelor-ready-2" ]; then
     rm -rf "$WINEPREFIX"
     WINEARCH=$arch "$wine" wineboot -i >/dev/null 2>&1 </dev/null || true
     "$WINESERVER64" -w
@@ -42,8 +42,12 @@ wine_env_start() {
     # does not stall for lack of a window manager.
     "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # No debugger for a crash: the program ends at once with an error code, and
+    # the test fails, instead of waiting for a debugger that may never finish.
+    "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f \
+      >/dev/null 2>&1
     "$WINESERVER64" -w
-    touch "$WINEPREFIX/.bundelor-ready"
+    touch "$WINEPREFIX/.bundelor-ready-2"
   fi
   # C:\tmpfs: a folder on another file system than the prefix (when Linux has
   # a tmpfs at /dev/shm), for moves between file systems. Gone after the tests.
