@@ -1,5 +1,6 @@
 #include "run/thread_registry.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -39,13 +40,9 @@ int32_t StartThread(LPTHREAD_START_ROUTINE routine, int32_t argument) {
   if (!thread.Valid()) return 0;
   const CriticalSectionLock hold(registry.lock);
   auto& records = registry.records;
-  for (size_t i = 0; i < records.size();) {
-    if (HasEnded(records[i].handle.Get())) {
-      records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      ++i;
-    }
-  }
+  records.erase(std::remove_if(records.begin(), records.end(),
+                               [](const ThreadRecord& r) { return HasEnded(r.handle.Get()); }),
+                records.end());
   const int32_t sequence = registry.nextSequence++;
   records.push_back({std::move(thread), sequence});
   return sequence;

@@ -25,9 +25,8 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
   std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   if (fileSizeLimit > 0) {
     // The Wine runner's Linux path, from the test's set-up.
-    wchar_t runner[4096];
-    const DWORD length = GetEnvironmentVariableW(L"BUNDELOR_WINE_RUN", runner, 4096);
-    if (length == 0 || length >= 4096) {
+    const std::wstring runner = EnvironmentText(L"BUNDELOR_WINE_RUN");
+    if (runner.empty()) {
       problem_ = "BUNDELOR_WINE_RUN is not set: run through ctest";
       return false;
     }
@@ -35,8 +34,7 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
     // bytes, and the program inherits it; a write past it fails as "file too
     // large" instead of ending the program.
     commandLine = L"/bin/sh -c \"ulimit -f " + std::to_wstring(fileSizeLimit / 512) +
-                  L" && trap '' XFSZ && exec '" + std::wstring(runner, length) + L"' '" + exe +
-                  L"'\"";
+                  L" && trap '' XFSZ && exec '" + runner + L"' '" + exe + L"'\"";
   }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;

@@ -16,9 +16,13 @@ std::wstring BuildTreeFile(const wchar_t* name) {
   return path + L"\\" + name;
 }
 
+std::wstring EnvironmentText(const wchar_t* name) {
+  wchar_t value[4096];
+  const DWORD length = GetEnvironmentVariableW(name, value, 4096);
+  return length > 0 && length < 4096 ? std::wstring(value, length) : std::wstring();
+}
+
 std::wstring ProgramFile() {
-  wchar_t path[MAX_PATH * 4];
-  const DWORD length = GetEnvironmentVariableW(L"BUNDELOR_EXE", path, MAX_PATH * 4);
-  if (length > 0 && length < MAX_PATH * 4) return std::wstring(path, length);
-  return BuildTreeFile(L"bundelor.exe");
+  const std::wstring named = EnvironmentText(L"BUNDELOR_EXE");
+  return named.empty() ? BuildTreeFile(L"bundelor.exe") : named;
 }
