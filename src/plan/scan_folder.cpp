@@ -37,9 +37,8 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
     }
   }
   WIN32_FIND_DATAW record;
-  HANDLE find = FindFirstFileW(platformPath, &record);
-  if (find == INVALID_HANDLE_VALUE) return -1;
-  FindClose(find);
+  const ScopedFind find(FindFirstFileW(platformPath, &record));
+  if (!find.Valid()) return -1;
   if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -2;
   return static_cast<int64_t>((static_cast<uint64_t>(record.nFileSizeHigh) << 32) |
                               record.nFileSizeLow);
@@ -48,14 +47,17 @@ int64_t FileSizeOfPlatformPath(const wchar_t* platformPath, bool endsWithSeparat
 // Depth-first walk with one open listing per folder level. Iterative, so a
 // deep tree cannot exhaust the stack, and one path buffer that grows and
 // shrinks with the walk, so a file costs no allocation besides its entry.
+// Every path handed to the platform is the absolute source folder plus the
+// names exactly as listed: "a." and "a", or "F." and "F", are told apart.
 class TreeScan {
  public:
   explicit TreeScan(FileList& list) : list_(list) {}
 
   ScanResult Run(const wchar_t* folder) {
-    path_.assign(folder);
+    path_ = AbsolutePath(folder);
+    if (path_.empty()) path_ = folder;  // counted as unread below
     if (path_.back() != L'\\') path_.push_back(L'\\');
-    Enter(nullptr);
+    Enter();
     while (depth_ > 0) {
       if (scanTick) scanTick();
       Level& level = levels_[depth_ - 1];
@@ -74,10 +76,8 @@ class TreeScan {
         path_.append(listing.Name(), listing.NameLength());
         path_.push_back(L'\\');
         // A sub-folder's files go in right here, before this folder's next
-        // entries. It lies on this folder's volume unless it is a link,
-        // junction or mount point, whose target is known only once opened.
-        const FolderId id{level.volume, listing.Index()};
-        Enter(attributes & FILE_ATTRIBUTE_REPARSE_POINT ? nullptr : &id);
+        // entries.
+        Enter();
         continue;
       }
       path_.append(listing.Name(), listing.NameLength());
@@ -88,7 +88,7 @@ class TreeScan {
       }
       // A fresh lookup, not the listing: the listing's size can lag behind a
       // file that is still being written.
-      entry->Size = FileSizeOfPlatformPath(platform_.For(path_.c_str(), path_.size()), false);
+      entry->Size = FileSizeOfPlatformPath(platform_.Exact(path_.c_str(), path_.size()), false);
       if (entry->Size < 0) Unread(&result_.unreadFiles);
     }
     return result_;
@@ -98,40 +98,32 @@ class TreeScan {
   struct Level {
     FolderListing listing;
     size_t length = 0;  // of path_ with this folder's trailing backslash
-    DWORD volume = 0;   // serial number of the volume it lies on
   };
 
   // Opens the folder path_ names (it ends with a backslash) as the next
-  // level. A folder entered before on another path adds nothing; one that
-  // cannot be listed is counted. known: its identity, when the parent's
-  // listing tells it.
-  void Enter(const FolderId* known) {
-    // A file system without file indexes gives 0: such folders are told
-    // apart by nothing, and each is entered.
-    if (known && known->index != 0 && entered_.count(*known)) return;
+  // level. A folder entered before on another path (a link, a junction)
+  // adds nothing; one that cannot be listed is counted. Its identity comes
+  // from its own handle: a parent's listing may report another id for it.
+  void Enter() {
     if (depth_ == levels_.size()) levels_.emplace_back();  // kept for reuse
     Level& level = levels_[depth_];
     bool opened;
     {
-      const FsRedirectionOff native;  // the listing then reads the handle, no path
-      opened = level.listing.Open(platform_.For(path_.c_str(), path_.size()));
+      const FsRedirectionOff native;
+      opened = level.listing.Open(platform_.Exact(path_.c_str(), path_.size()));
     }
     if (!opened) {
       Unread(&result_.unreadFolders);
       return;
     }
-    FolderId id{0, 0};
-    if (known && known->index != 0) {
-      id = *known;
-    } else if (!level.listing.ReadId(&id)) {
-      id.index = 0;
-    }
-    if (id.index != 0 && !entered_.insert(id).second) {
+    // A file system without ids tells folders apart by nothing: each is
+    // entered, and a link cycle there ends where the path grows too long.
+    FolderId id;
+    if (level.listing.ReadId(&id) && !entered_.insert(id).second) {
       level.listing.Close();
       return;
     }
     level.length = path_.size();
-    level.volume = id.volume;
     ++depth_;
   }
 
@@ -173,5 +165,5 @@ int64_t FileSizeOf(const wchar_t* path) {
   const size_t length = std::wcslen(path);
   PlatformPathBuffer platform;
   const bool endsWithSeparator = length > 0 && IsSeparator(path[length - 1]);
-  return FileSizeOfPlatformPath(platform.For(path, length), endsWithSeparator);
+  return FileSizeOfPlatformPath(platform.Exact(path, length), endsWithSeparator);
 }

@@ -53,9 +53,15 @@ void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
 
 }  // namespace
 
+bool CreateFolder(std::wstring_view path) {
+  const std::wstring exact = ExactPlatformPath(path.data(), path.size());
+  const FsRedirectionOff native;
+  return CreateDirectoryW(exact.c_str(), nullptr) != 0;
+}
+
 bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target) {
-  const std::wstring from = PlatformPath(source.data(), source.size());
-  const std::wstring to = PlatformPath(target.data(), target.size());
+  const std::wstring from = ExactPlatformPath(source.data(), source.size());
+  const std::wstring to = ExactPlatformPath(target.data(), target.size());
   // File calls only from here on: nothing below shows a window or loads a DLL.
   const FsRedirectionOff native;
   // A folder in the place of a planned file would be moved whole.

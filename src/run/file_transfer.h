@@ -3,6 +3,15 @@
 
 #include "run/run_state.h"
 
+// Paths in these calls are the plain form with every name exactly as the
+// source listing or the user gave it. They reach the platform in the long
+// (\\?\) form, so a name that ends in a dot or a space is that file, not
+// its twin without them.
+
+// Creates the last level of the folder path; false when it could not (also
+// when it exists already).
+bool CreateFolder(std::wstring_view path);
+
 // Copies (overwriting) or moves one file as one synchronous call. A move
 // needs the source to be a file still: a folder that took its place is not
 // moved. After a failed call no partial file is left at the target: a target

@@ -5,7 +5,6 @@
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
-#include "gui/toolbox/long_path.h"
 #include "plan/file_list.h"
 #include "run/file_transfer.h"
 #include "run/name_clash.h"
@@ -76,7 +75,7 @@ std::wstring AskNamingPattern() {
 std::wstring CreatePackageFolder(const std::wstring& folder) {
   // Fails harmlessly for every file but the first of a package.
   std::wstring path = FolderPathForCreation(folder);
-  CreateDirectoryW(PlatformPath(path.c_str(), path.size()).c_str(), nullptr);
+  CreateFolder(path);
   return path;
 }
 

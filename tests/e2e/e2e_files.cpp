@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gui/toolbox/long_path.h"
 #include "gui/toolbox/scoped.h"
 
 namespace {
@@ -12,8 +13,9 @@ namespace {
 constexpr DWORD Chunk = 1 << 20;
 
 ScopedFileHandle OpenPath(const std::wstring& path, DWORD access, DWORD disposition) {
-  return ScopedFileHandle(CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, disposition,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  return ScopedFileHandle(CreateFileW(ExactPlatformPath(path.c_str(), path.size()).c_str(), access,
+                                      FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                                      nullptr));
 }
 
 DWORD ReadUpTo(HANDLE file, std::string* buffer) {
@@ -28,8 +30,10 @@ DWORD ReadUpTo(HANDLE file, std::string* buffer) {
 void Collect(const std::wstring& folder, const std::wstring& prefix, bool recursive,
              std::vector<std::wstring>* out) {
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
+  const std::wstring pattern = folder + L"\\*";
+  const ScopedFind find(
+      FindFirstFileW(ExactPlatformPath(pattern.c_str(), pattern.size()).c_str(), &data));
+  if (!find.Valid()) return;
   do {
     const std::wstring name = data.cFileName;
     if (name == L"." || name == L"..") continue;
@@ -39,8 +43,7 @@ void Collect(const std::wstring& folder, const std::wstring& prefix, bool recurs
     } else {
       out->push_back(prefix + name);
     }
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &data));
 }
 
 void FillChunk(std::string* chunk, uint32_t* x) {

@@ -72,6 +72,33 @@ TEST_F(RunTest, MoveRunTakesTheFilesAway) {
       << "moving leaves the emptied folders";
 }
 
+// Names from Linux, macOS or a share that plain Windows paths cannot tell from
+// their twins without the trailing dot or space: each arrives as itself.
+TEST_F(RunTest, TwinNamesArriveAsThemselves) {
+  const std::wstring names[] = {L"a", L"a.", L"b", L"b ", L"F\\f1.bin", L"F.\\f2.bin"};
+  for (const bool move : {false, true}) {
+    TempDir source, dest, before;
+    for (unsigned i = 0; i < 6; ++i) {
+      source.WriteSizedFile(names[i], 10 + i, i);
+      before.WriteSizedFile(names[i], 10 + i, i);
+    }
+    ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+    if (move) ClickGadget(MoveOption);
+    ASSERT_NO_FATAL_FAILURE(UseCount(2));
+    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+    EXPECT_EQ(AnswerMessage(), Completed) << move;
+    ASSERT_TRUE(RunEnded());
+    // Dealt in scan order: each name to package 1, its twin to package 2.
+    const std::wstring targets[] = {L"Paket 1\\a",  L"Paket 2\\a.",     L"Paket 1\\b",
+                                    L"Paket 2\\b ", L"Paket 1\\f1.bin", L"Paket 2\\f2.bin"};
+    EXPECT_EQ(FolderContents(dest.Path()).size(), 8u) << move;
+    for (unsigned i = 0; i < 6; ++i) {
+      EXPECT_TRUE(SameBytes(dest / targets[i], before / names[i])) << targets[i] << " " << move;
+      EXPECT_EQ(FileExists(source / names[i]), !move) << names[i];
+    }
+  }
+}
+
 TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   MakeTree();
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));

@@ -44,12 +44,14 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   source.WriteSizedFile(L"a.txt", 1);
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   const std::wstring locked = source.MakeUnlistableFolder(L"Sub\\locked") + L"\\";
+  if (locked.size() == 1) GTEST_SKIP() << "no folder that cannot be listed outside Wine";
   ClickGadget(PreviewButton);
   EXPECT_EQ(AnswerMessage(), OneFolder + locked + LostContent);
   const std::vector<std::wstring> one = {L"Paket 1"};
   EXPECT_EQ(SettledLines(G(PackageList), one), one) << "the readable file is still planned";
 
   // The source folder itself, in a run that moves: warned before the run asks on.
+  ASSERT_TRUE(source.RunOnLinux(L"rm -rf Sub"));  // Windows cannot remove what it cannot name
   RemoveTree(source.Path());
   ClickGadget(MoveOption);
   ClickGadget(RunButton);

@@ -5,14 +5,11 @@
 #include <vector>
 
 #include "gui/toolbox/long_path.h"
+#include "support/unix_side.h"
 
 namespace {
-std::wstring Platform(const std::wstring& p) { return PlatformPath(p.c_str(), p.size()); }
-
-// The \\?\ form for every full path: it reaches names that end in a dot.
-std::wstring Verbatim(const std::wstring& p) {
-  return p.size() > 2 && p[1] == L':' ? L"\\\\?\\" + p : Platform(p);
-}
+// Every name exactly as given, also one that ends in a dot or a space.
+std::wstring Platform(const std::wstring& p) { return ExactPlatformPath(p.c_str(), p.size()); }
 
 void MakeParents(const std::wstring& path) {
   for (size_t pos = path.find(L'\\', 3); pos != std::wstring::npos;
@@ -45,7 +42,12 @@ TempDir::TempDir(const std::wstring& parent) {
 }
 
 TempDir::~TempDir() {
-  if (!path_.empty()) RemoveTree(path_);
+  if (path_.empty()) return;
+  // Linux removes what Windows paths cannot reach, and deep trees faster.
+  if (madeOnLinux_) {
+    RunUnix(L"/bin/rm -rf \"" + UnixPath(path_) + L"\"", [this] { return !FolderExists(path_); });
+  }
+  RemoveTree(path_);
 }
 
 void TempDir::MakeFolder(const std::wstring& relative) const {
@@ -54,13 +56,25 @@ void TempDir::MakeFolder(const std::wstring& relative) const {
 }
 
 std::wstring TempDir::MakeUnlistableFolder(const std::wstring& relative) const {
-  const std::wstring full = *this / relative + L".";
-  MakeParents(full);
-  CreateDirectoryW(Verbatim(full).c_str(), nullptr);
-  HANDLE h = CreateFileW(Verbatim(full + L"\\lost.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  return full;
+  const std::wstring folder = relative + L"*";
+  MakeParents(*this / folder);
+  std::wstring unixFolder = folder;
+  for (wchar_t& c : unixFolder) c = c == L'\\' ? L'/' : c;
+  if (!RunOnLinux(L"mkdir '" + unixFolder + L"' && : > '" + unixFolder + L"/lost.txt'"))
+    return std::wstring();
+  return *this / folder;
+}
+
+bool TempDir::RunOnLinux(const std::wstring& script) const {
+  const std::wstring here = UnixPath(path_);
+  if (here.empty()) return false;
+  madeOnLinux_ = true;
+  const std::wstring marker = *this / L"linux.done";
+  const bool done =
+      RunUnix(L"/bin/sh -c \"cd '" + here + L"' && " + script + L" && : > linux.done\"",
+              [&] { return FileExists(marker); });
+  DeleteFileW(marker.c_str());
+  return done;
 }
 
 void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) const {
@@ -109,7 +123,7 @@ bool FolderExists(const std::wstring& path) {
 
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Verbatim(path + L"\\*").c_str(), &data);
+  HANDLE find = FindFirstFileW(Platform(path + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::wstring name = data.cFileName;
@@ -119,13 +133,13 @@ void RemoveTree(const std::wstring& path) {
       if ((data.dwFileAttributes & link) == FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(child);
       } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveDirectoryW(Verbatim(child).c_str());  // a folder link goes, its target stays
+        RemoveDirectoryW(Platform(child).c_str());  // a folder link goes, its target stays
       } else {
-        SetFileAttributesW(Verbatim(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(Verbatim(child).c_str());
+        SetFileAttributesW(Platform(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Platform(child).c_str());
       }
     } while (FindNextFileW(find, &data));
     FindClose(find);
   }
-  RemoveDirectoryW(Verbatim(path).c_str());
+  RemoveDirectoryW(Platform(path).c_str());
 }

@@ -21,14 +21,19 @@ class TempDir {
   // Creates a file of size bytes filled with a pattern derived from seed.
   void WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed = 1) const;
   void MakeFolder(const std::wstring& relative) const;
-  // A folder with one file in it that its parent lists but that no plain
-  // path reaches: its name ends in a dot, which path handling drops (on
-  // Windows and Wine alike). Folder permissions cannot make a folder
-  // unreadable here: the tests run as root. Returns its path as listed.
+  // A folder with one file in it that its parent lists but that no path
+  // reaches: made on the Linux side with a "*" in its name, which Wine lists
+  // and refuses in every path (as Windows does with such names on a share).
+  // Folder permissions cannot make a folder unreadable here: the tests run as
+  // root. Returns its path as listed; "" where not under Wine.
   std::wstring MakeUnlistableFolder(const std::wstring& relative) const;
+  // Runs a shell script in the folder on the Linux side and waits for it;
+  // false where not under Wine or when it failed.
+  bool RunOnLinux(const std::wstring& script) const;
 
  private:
   std::wstring path_;
+  mutable bool madeOnLinux_ = false;  // then only Linux can remove all of it
 };
 
 // Whole content of a file; empty when it cannot be read.

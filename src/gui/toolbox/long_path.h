@@ -8,17 +8,29 @@
 constexpr size_t PlainPathLimit = MAX_PATH - 12;
 
 // Turns paths into the form to hand to file-system calls, reusing one scratch
-// buffer: a path shorter than PlainPathLimit comes back as it is (no copy);
-// a longer one is made absolute and given the \\?\ (or \\?\UNC\) prefix.
+// buffer. The result stays valid until the next call or as long as path does;
+// path must be terminated at path[length].
 class PlatformPathBuffer {
  public:
-  // path must be terminated at path[length]. The result stays valid until the
-  // next call or as long as path does.
+  // For a path as a user typed it: shorter than PlainPathLimit it comes back
+  // as it is (no copy); a longer one is made absolute and given the \\?\ (or
+  // \\?\UNC\) prefix.
   const wchar_t* For(const wchar_t* path, size_t length);
+  // For a path built from names as a folder listing gave them: always the
+  // \\?\ form, and the names exactly as they are, so a name that ends in a dot
+  // or a space names that file and not its twin without them. The path should
+  // be absolute and normal (AbsolutePath); one that is not is made so first.
+  const wchar_t* Exact(const wchar_t* path, size_t length);
 
  private:
   std::wstring buffer_;
 };
 
-// The same as a fresh string (for callers outside hot loops).
+// The same as fresh strings (for callers outside hot loops).
 std::wstring PlatformPath(const wchar_t* path, size_t length);
+std::wstring ExactPlatformPath(const wchar_t* path, size_t length);
+
+// path as an absolute, normal path in the plain form: unchanged when it is
+// one already (so names ending in a dot or a space survive), otherwise
+// resolved against the current folder. Empty when it cannot be resolved.
+std::wstring AbsolutePath(const wchar_t* path);

@@ -57,6 +57,14 @@ struct FileHandleTraits {
 };
 using ScopedFileHandle = Scoped<FileHandleTraits>;
 
+// Searches from FindFirstFileW/FindFirstFileExW, closed with FindClose.
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Free(Handle handle) { FindClose(handle); }
+};
+using ScopedFind = Scoped<FindHandleTraits>;
+
 using ScopedModule = Scoped<NullEmptyTraits<HMODULE, FreeLibrary>>;
 using ScopedAccelerators = Scoped<NullEmptyTraits<HACCEL, DestroyAcceleratorTable>>;
 
