@@ -115,6 +115,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     if (clash || !TransferFile(mode, {entry->Path, entry->PathLength}, target)) {
       // The warning comes with the failed file and the count of those done in view.
       ShowProgressExactly(name, done);
+      ShowRunStopped();
       RequestMessage(Caption,
                      mode == TransferCopy
                          ? L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\n"
@@ -155,6 +156,7 @@ DWORD WINAPI PackagingWorker(LPVOID argument) {
     return 0;
   }
   if (destination.empty()) {
+    ShowRunStopped();
     RequestMessage(Caption,
                    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\n"
                    L"Der Vorgang wird abgebrochen.",
