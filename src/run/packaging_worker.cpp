@@ -11,6 +11,7 @@
 #include "run/name_clash.h"
 #include "run/progress_display.h"
 #include "run/progress_window.h"
+#include "run/room_check.h"
 #include "run/run_state.h"
 #include "run/target_paths.h"
 
@@ -84,6 +85,10 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   FileList& list = *plannedFiles;
   list.SortEntries(SortKey::Package, SortOrder::Ascending);
   WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
+  if (!RoomForRun(mode, list, destination)) {
+    RequestProgressClose();
+    return;
+  }
   list.Rewind();
   NameClashGuard clashes;
   bool shown = false;
