@@ -2,6 +2,7 @@
 #include "app/program_state.h"
 #include "gui/layer.h"
 #include "run/progress_window.h"
+#include "run/taskbar_progress.h"
 #include "run/thread_registry.h"
 
 void ShutDown() {
@@ -9,6 +10,7 @@ void ShutDown() {
   // half-written file is left behind.
   FinishRunBeforeExit();
   EmptyThreadRegistry();
+  ReleaseTaskbarButton();  // while COM still runs
   ShutDownGuiLayer();
   if (Program().ProgramHeap) HeapDestroy(Program().ProgramHeap);
   ExitProcess(0);

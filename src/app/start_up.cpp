@@ -8,6 +8,7 @@
 #include "gui/layer.h"
 #include "plan/file_list.h"
 #include "plan/scan_folder.h"
+#include "run/taskbar_progress.h"
 #include "run/thread_registry.h"
 
 void StartUp(HINSTANCE instance) {
@@ -24,5 +25,7 @@ void StartUp(HINSTANCE instance) {
   if (block) program.Files = new (block) FileList(program.ProgramHeap);
   // A scan of a big tree runs on the main thread for seconds.
   SetScanTick(SignalThreadAlive);
+  // Before the window: the taskbar may speak as soon as it is shown.
+  WatchTaskbarButton();
   CreateMainWindow();
 }

@@ -5,12 +5,16 @@
 
 // Standard dialogs; each blocks the calling thread until the user answers.
 int RequestMessage(const wchar_t* caption, const wchar_t* text, unsigned flags);
-// Flags for RequestMessage: the icon of a box with one OK button.
+// Flags for RequestMessage: the icon of a box with one OK button, or a
+// question with "Ja" and "Nein" (IDYES or IDNO back; "Nein" is the default,
+// so a hasty Enter does not go ahead).
 enum MessageFlag : unsigned {
   MessageInformation = MB_ICONINFORMATION,
   MessageWarning = MB_ICONWARNING,
+  MessageYesNo = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2,
 };
 static_assert(MessageInformation == 64 && MessageWarning == 48, "message box icons");
+static_assert(MessageYesNo == 0x134, "question box flags");
 // The text entered; "" on Esc, on close, or when an empty field is confirmed.
 std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wchar_t* defaultText);
 // The chosen folder ending in "\", or "" when cancelled.

@@ -10,6 +10,7 @@
 #include "run/name_clash.h"
 #include "run/progress_display.h"
 #include "run/progress_window.h"
+#include "run/room_check.h"
 #include "run/run_state.h"
 #include "run/target_paths.h"
 
@@ -83,6 +84,10 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   FileList& list = *plannedFiles;
   list.SortEntries(SortKey::Package, SortOrder::Ascending);
   WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
+  if (!RoomForRun(mode, list, destination)) {
+    RequestProgressClose();
+    return;
+  }
   list.Rewind();
   NameClashGuard clashes;
   bool shown = false;
@@ -114,6 +119,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     if (clash || !TransferFile(mode, {entry->Path, entry->PathLength}, target)) {
       // The warning comes with the failed file and the count of those done in view.
       ShowProgressExactly(name, done);
+      ShowRunStopped();
       RequestMessage(Caption,
                      mode == TransferCopy
                          ? L"Eine Datei konnte zum Speicher-Ort nicht kopiert werden.\r\n"
@@ -154,6 +160,7 @@ DWORD WINAPI PackagingWorker(LPVOID argument) {
     return 0;
   }
   if (destination.empty()) {
+    ShowRunStopped();
     RequestMessage(Caption,
                    L"Sie haben kein Speicher-Pfad f\u00fcr die Pakete angegeben.\r\n"
                    L"Der Vorgang wird abgebrochen.",

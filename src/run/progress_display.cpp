@@ -6,6 +6,7 @@
 #include "gui/gadgets.h"
 #include "gui/owner_notice.h"
 #include "run/progress_window.h"
+#include "run/taskbar_progress.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr DWORD RefreshIntervalMs = 40;
 struct Progress {
   std::wstring fileName;
   int filesDone = 0;
+  bool stopped = false;  // a warning ends the run
 };
 
 // Written by the worker, read by the main thread.
@@ -32,6 +34,14 @@ void ShowLatest() {
   }
   if (latest.fileName != shown.fileName) WriteText(CurrentFileText, latest.fileName.c_str());
   if (latest.filesDone != shown.filesDone) WriteState(ProgressBar, latest.filesDone);
+  // The taskbar button follows the bar.
+  if (latest.stopped) {
+    ShowTaskbarStopped();
+  } else {
+    const HWND bar = GadgetHandle(ProgressBar);
+    ShowTaskbarProgress(latest.filesDone,
+                        static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0)));
+  }
   shown = std::move(latest);
 }
 
@@ -48,7 +58,10 @@ void AttachProgressDisplay() {
   notice.Attach(AppWindowHandle(ProgressWindow));
 }
 
-void DetachProgressDisplay() { notice.Attach(nullptr); }
+void DetachProgressDisplay() {
+  notice.Attach(nullptr);
+  ClearTaskbarProgress();
+}
 
 void PublishProgress(const std::wstring& fileName, int filesDone) {
   {
@@ -61,5 +74,13 @@ void PublishProgress(const std::wstring& fileName, int filesDone) {
 
 void ShowProgressExactly(const std::wstring& fileName, int filesDone) {
   PublishProgress(fileName, filesDone);
+  notice.Deliver();
+}
+
+void ShowRunStopped() {
+  {
+    std::lock_guard<std::mutex> hold(publishedLock);
+    published.stopped = true;
+  }
   notice.Deliver();
 }

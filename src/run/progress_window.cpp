@@ -15,7 +15,10 @@ namespace {
 const wchar_t AbortSuffix[] = L" (Abbruch l\u00e4uft...)";
 
 BOOL CALLBACK CloseWorkerWindow(HWND window, LPARAM) {
-  if (IsWindowVisible(window)) PostMessageW(window, WM_CLOSE, 0, 0);
+  if (!IsWindowVisible(window)) return TRUE;
+  // A question with "Ja" and "Nein" ignores a close request: it is answered "Nein".
+  if (GetDlgItem(window, IDNO)) PostMessageW(window, WM_COMMAND, IDNO, 0);
+  PostMessageW(window, WM_CLOSE, 0, 0);
   return TRUE;
 }
 }  // namespace

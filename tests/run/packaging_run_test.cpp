@@ -13,6 +13,7 @@
 #include "app/program_state.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "run/packaging_run_fixture.h"
 #include "run/packaging_worker.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
@@ -48,76 +49,6 @@ void NTAPI HoldNewThread(PVOID, DWORD reason, PVOID) {
 }
 extern "C" __attribute__((section(".CRT$XLF"), used))
 const PIMAGE_TLS_CALLBACK holdNewThreadCallback = HoldNewThread;
-
-// What a run looked like from the main thread.
-struct RunSeen {
-  bool progressShown = false;
-  bool ended = false;
-};
-
-class PackagingRunTest : public ::testing::Test {
- protected:
-  void SetUp() override { UseCount(1); }
-  void TearDown() override {
-    RestoreStartSettings();
-    SetProgramEnding(false);  // the test program goes on after an ending it staged
-  }
-
-  // Presses the run button and runs the event loop until the worker has
-  // ended and the progress window is gone.
-  RunSeen Run(DWORD timeoutMs = 30000) { return RunFrom(source_.Path(), timeoutMs); }
-  RunSeen RunFrom(const std::wstring& source, DWORD timeoutMs = 30000) {
-    RunSeen seen;
-    SetSource(source);
-    PostGadgetClick(RunButton);
-    seen.ended = RunLoopUntil(
-        [&seen] {
-          HWND progress = AppWindowHandle(ProgressWindow);
-          if (progress && IsWindowVisible(progress)) seen.progressShown = true;
-          return !RunInProgress() && !progress;
-        },
-        timeoutMs);
-    return seen;
-  }
-
-  std::wstring Dest(const std::wstring& relative) const { return dest_ / relative; }
-
-  TempDir source_;
-  TempDir dest_;
-};
-
-// Runs the event loop until the progress window is visible.
-bool RunUntilProgressShown() {
-  return RunLoopUntil([] {
-    HWND progress = AppWindowHandle(ProgressWindow);
-    return progress && IsWindowVisible(progress);
-  });
-}
-
-// Runs the event loop until the worker has ended and the progress window is gone.
-bool RunUntilEnded(DWORD timeoutMs = 10000) {
-  return RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); },
-                      timeoutMs);
-}
-
-// A message box step that records its text and whether the progress window
-// still existed while it was shown.
-DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
-  return {MessageBoxMatch(ProgramCaption), [text, progressOpen](HWND box) {
-            if (progressOpen) *progressOpen = AppWindowHandle(ProgressWindow) != nullptr;
-            *text = MessageBoxText(box);
-            PostButtonCommand(box, IDOK);
-          }};
-}
-
-// The usual answers: the default pattern, the destination, and the one
-// message that ends the run.
-std::vector<DialogStep> DefaultAnswers(const std::wstring& destination, std::wstring* message,
-                                       bool* progressOpen = nullptr) {
-  return {{TextRequesterMatch(ProgramCaption), AnswerEnter()},
-          {FolderChooserMatch(), AnswerFolder(destination)},
-          MessageStep(message, progressOpen)};
-}
 
 TEST_F(PackagingRunTest, CopyRunFillsOneFolderPerPackageFlat) {
   source_.WriteSizedFile(L"a.txt", 1000, 1);

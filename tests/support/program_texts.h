@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 // The program's own texts that tests look for or compare against, written
 // once here; a test that finds one changed fails where the program changed.
@@ -38,3 +39,11 @@ inline constexpr wchar_t BadCharacters[] =
 inline constexpr wchar_t OutOfMemory[] =
     L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
     L"Der Vorgang wird abgebrochen.";
+inline constexpr wchar_t Fat32TooLarge[] =
+    L"Das Ziel ist mit FAT32 formatiert und kann keine Dateien von 4 GiB oder mehr aufnehmen.\r\n"
+    L"Der Vorgang wird abgebrochen.";
+// The question before a run that the destination has too little room for.
+inline std::wstring RoomQuestion(unsigned long long freeMiB, unsigned long long neededMiB) {
+  return L"Auf dem Ziel sind nur " + std::to_wstring(freeMiB) + L" MiB frei, die Pakete brauchen " +
+         std::to_wstring(neededMiB) + L" MiB.\r\nTrotzdem beginnen?";
+}

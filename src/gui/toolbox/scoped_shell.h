@@ -21,6 +21,16 @@ struct TaskMemoryTraits {
 template <typename T>
 using ScopedTaskMemory = Scoped<TaskMemoryTraits<T>>;
 
+// An interface pointer that COM handed out, released once.
+template <typename Interface>
+struct ComInterfaceTraits {
+  using Handle = Interface*;
+  static Handle Empty() { return nullptr; }
+  static void Free(Handle object) { object->Release(); }
+};
+template <typename Interface>
+using ScopedComInterface = Scoped<ComInterfaceTraits<Interface>>;
+
 // COM on the calling thread while it lives; the start is balanced only when
 // it succeeded, so the thread is left as it was.
 class ComApartment {

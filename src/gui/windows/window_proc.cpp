@@ -7,6 +7,7 @@
 #include "gui/events.h"
 #include "gui/gadgets/gadget_part.h"
 #include "gui/owner_notice.h"
+#include "gui/registered_messages.h"
 #include "gui/windows/drop_files.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
@@ -88,6 +89,7 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   if (ServeOwnerCall(message, wParam, lParam)) return 0;
   if (OwnerNotice::Serve(hwnd, message, wParam)) return 0;
   if (HandleLiveSizing(hwnd, message, wParam, lParam)) return 0;
+  ServeRegisteredMessage(hwnd, message);
   const int window = LayerWindowNumberOf(hwnd);
   SetCurrentEventWindow(window);
   LRESULT result = 0;
