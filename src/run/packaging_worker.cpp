@@ -57,12 +57,19 @@ std::wstring AskNamingPattern() {
                      MessageInformation);
       continue;
     }
-    if (PatternHasCounter(pattern)) return pattern;
-    RequestMessage(
-        Caption,
-        L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
-        MessageInformation);
-    pattern = AmendNamingPattern(pattern);
+    if (!PatternHasCounter(pattern)) {
+      RequestMessage(
+          Caption,
+          L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
+          MessageInformation);
+      pattern = AmendNamingPattern(pattern);
+      continue;
+    }
+    if (!PatternEndsInDotOrSpace(pattern)) return pattern;
+    RequestMessage(Caption,
+                   L"Ordnernamen d\u00fcrfen nicht mit einem Punkt oder einem Leerzeichen "
+                   L"enden.\r\nBitte \u00e4ndern Sie die Benennung.",
+                   MessageInformation);
   }
 }
 
