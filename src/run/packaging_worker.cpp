@@ -21,21 +21,16 @@ const wchar_t Caption[] = L"Bundelor";
 FileList* plannedFiles = nullptr;
 
 // Every way out of a run asks the main thread to close the progress window,
-// exactly once; the main thread owns it and does the closing.
-void RequestProgressClose() {
-  HWND window = AppWindowHandle(ProgressWindow);
-  if (!window) return;
-  SendMessageW(window, WM_CLOSE, 0, 0);
-}
-
-// The completion message must not come while the progress window still
-// exists: it could become the message box's owner and take the box with it
-// when the main thread destroys the window. So the worker waits for the main
-// thread to close it, after a cancel too and however long it takes (a modal
-// loop of the main thread holds the close event up). Only a program that is
-// ending leaves the window open; false then, and no message is due.
-bool WaitForProgressClosed() {
+// exactly once; the main thread owns it and does the closing. The worker
+// then waits until the window is gone, however long it takes (a modal loop
+// of the main thread holds the close event up): a close event still queued
+// when the run ends would close the window of the next run, and a completion
+// message could get the dying window as its owner and go with it. Only a
+// program that is ending leaves the window open; false then, and no message
+// is due.
+bool RequestProgressClose() {
   const HWND window = AppWindowHandle(ProgressWindow);
+  if (window) SendMessageW(window, WM_CLOSE, 0, 0);
   while (window && IsWindow(window) && !ProgramEnding()) Sleep(10);
   return !ProgramEnding();
 }
@@ -62,12 +57,19 @@ std::wstring AskNamingPattern() {
                      MessageInformation);
       continue;
     }
-    if (PatternHasCounter(pattern)) return pattern;
-    RequestMessage(
-        Caption,
-        L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
-        MessageInformation);
-    pattern = AmendNamingPattern(pattern);
+    if (!PatternHasCounter(pattern)) {
+      RequestMessage(
+          Caption,
+          L"Das Z\u00e4hlzeichen # ist erforderlich.\r\nEs wurde f\u00fcr Sie hinzugef\u00fcgt.",
+          MessageInformation);
+      pattern = AmendNamingPattern(pattern);
+      continue;
+    }
+    if (!PatternEndsInDotOrSpace(pattern)) return pattern;
+    RequestMessage(Caption,
+                   L"Ordnernamen d\u00fcrfen nicht mit einem Punkt oder einem Leerzeichen "
+                   L"enden.\r\nBitte \u00e4ndern Sie die Benennung.",
+                   MessageInformation);
   }
 }
 
@@ -134,8 +136,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   }
   // The last name and the full bar, before the window goes.
   ShowProgressExactly(name, done);
-  RequestProgressClose();
-  if (WaitForProgressClosed()) {
+  if (RequestProgressClose()) {
     RequestMessage(Caption, L"Die Paketierung ist abgeschlossen!", MessageInformation);
   }
 }

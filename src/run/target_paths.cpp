@@ -59,3 +59,7 @@ bool PatternIsFolderName(std::wstring_view pattern) {
   }
   return true;
 }
+
+bool PatternEndsInDotOrSpace(std::wstring_view pattern) {
+  return !pattern.empty() && (pattern.back() == L'.' || pattern.back() == L' ');
+}

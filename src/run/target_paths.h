@@ -35,3 +35,8 @@ bool PatternHasCounter(std::wstring_view pattern);
 // \ / : * ? " < > | or a control character. A pattern with a separator
 // would name folders outside the destination.
 bool PatternIsFolderName(std::wstring_view pattern);
+
+// True when the pattern ends in a dot or a space: the folders it names could
+// be made only in the \\?\ form, and plain paths (Explorer's too) could not
+// reach them afterwards.
+bool PatternEndsInDotOrSpace(std::wstring_view pattern);

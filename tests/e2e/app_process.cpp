@@ -1,26 +1,70 @@
 #include "e2e/app_process.h"
 
+#include <shellapi.h>
+
 #include "support/find.h"
 #include "support/program_file.h"
 #include "support/program_texts.h"
 #include "support/wait.h"
 
-AppProcess::AppProcess() : info_(), main_(nullptr) {}
+namespace {
 
-AppProcess::~AppProcess() {
-  if (!info_.hProcess) return;
-  Terminate();
-  if (info_.hThread) CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
+// One argument of a Windows command line, quoted so that the usual splitting
+// gives it back as it is.
+std::wstring Quoted(const std::wstring& argument) {
+  std::wstring quoted = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+    } else {
+      // Backslashes before a quote are doubled, the quote escaped.
+      if (c == L'"') quoted.append(backslashes + 1, L'\\');
+      backslashes = 0;
+    }
+    quoted.push_back(c);
+  }
+  quoted.append(backslashes, L'\\');  // they stand before the closing quote
+  return quoted + L"\"";
 }
+
+// The arguments as the program splits them, each in single quotes for a shell.
+std::wstring ShellWords(const std::wstring& arguments) {
+  int count = 0;
+  const std::wstring line = L"x " + arguments;  // the splitting takes a program name first
+  const ScopedLocalMemory<wchar_t**> split(CommandLineToArgvW(line.c_str(), &count));
+  std::wstring words;
+  for (int i = 1; split.Valid() && i < count; ++i) {
+    words += L" '";
+    for (const wchar_t* c = split.Get()[i]; *c; ++c) {
+      if (*c == L'\'') {
+        words += L"'\\''";
+      } else {
+        words += *c;
+      }
+    }
+    words += L"'";
+  }
+  return words;
+}
+
+}  // namespace
+
+AppProcess::AppProcess() : id_(0), main_(nullptr) {}
+
+AppProcess::~AppProcess() { Terminate(); }
 
 void AppProcess::Terminate() {
   if (!Running()) return;
-  TerminateProcess(info_.hProcess, 99);
-  WaitForSingleObject(info_.hProcess, 5000);
+  TerminateProcess(process_.Get(), 99);
+  WaitForSingleObject(process_.Get(), 5000);
 }
 
 bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, DWORD timeoutMs) {
+  Terminate();
+  process_.Reset();
+  id_ = 0;
+  main_ = nullptr;
   const std::wstring exe = ProgramFile();
   std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   if (fileSizeLimit > 0) {
@@ -33,26 +77,31 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
     // A shell on the Linux side sets the limit, in POSIX blocks of 512
     // bytes, and the program inherits it; a write past it fails as "file too
     // large" instead of ending the program.
-    commandLine = L"/bin/sh -c \"ulimit -f " + std::to_wstring(fileSizeLimit / 512) +
-                  L" && trap '' XFSZ && exec '" + runner + L"' '" + exe + L"'\"";
+    commandLine = L"/bin/sh -c " + Quoted(L"ulimit -f " + std::to_wstring(fileSizeLimit / 512) +
+                                          L" && trap '' XFSZ && exec '" + runner + L"' '" + exe +
+                                          L"'" + ShellWords(arguments));
   }
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
   if (!CreateProcessW(fileSizeLimit > 0 ? nullptr : exe.c_str(), &commandLine[0], nullptr, nullptr,
-                      FALSE, 0, nullptr, nullptr, &startup, &info_)) {
+                      FALSE, 0, nullptr, nullptr, &startup, &info)) {
     problem_ = "CreateProcessW failed with error " + std::to_string(GetLastError());
     return false;
   }
+  const ScopedHandle thread(info.hThread);
+  process_.Reset(info.hProcess);
+  id_ = info.dwProcessId;
   if (fileSizeLimit > 0) {
     // Wine gives no handle for a Linux program it starts: the program's
     // process is the one that shows the main window.
     HWND window = nullptr;
     WaitFor([&] { return (window = FindWindowW(nullptr, MainTitle)) && IsWindowVisible(window); },
             timeoutMs);
-    if (window) GetWindowThreadProcessId(window, &info_.dwProcessId);
-    info_.hProcess =
-        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                    info_.dwProcessId);
+    id_ = 0;
+    if (window) GetWindowThreadProcessId(window, &id_);
+    process_.Reset(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
+                               FALSE, id_));
   }
   main_ = WaitForWindow(Id(), nullptr, MainTitle, timeoutMs);
   if (!main_) {
@@ -65,11 +114,11 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
 }
 
 bool AppProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
-  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
+  if (!process_.Valid() || WaitForSingleObject(process_.Get(), timeoutMs) != WAIT_OBJECT_0)
     return false;
-  return GetExitCodeProcess(info_.hProcess, exitCode) != FALSE;
+  return GetExitCodeProcess(process_.Get(), exitCode) != FALSE;
 }
 
 bool AppProcess::Running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+  return process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
 }

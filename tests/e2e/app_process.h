@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "gui/toolbox/scoped.h"
+
 // The real bundelor.exe, started as a separate process for one test. The
 // destructor ends it if the test left it running, so no test leaks a process.
 class AppProcess {
@@ -15,11 +17,11 @@ class AppProcess {
   // Starts the program, with the arguments after its quoted path, and waits
   // until its main window is visible; false (with Problem() set) when either
   // fails. With a file-size limit (bytes, a multiple of 512) every write of
-  // the program past that size fails.
+  // the program past that size fails. A program started before is ended first.
   bool Start(const std::wstring& arguments = L"", long long fileSizeLimit = 0,
              DWORD timeoutMs = 20000);
-  DWORD Id() const { return info_.dwProcessId; }
-  HANDLE Handle() const { return info_.hProcess; }
+  DWORD Id() const { return id_; }
+  HANDLE Handle() const { return process_.Get(); }
   HWND MainWindow() const { return main_; }
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
@@ -29,7 +31,8 @@ class AppProcess {
   const std::string& Problem() const { return problem_; }
 
  private:
-  PROCESS_INFORMATION info_;
+  ScopedHandle process_;
+  DWORD id_;
   HWND main_;
   std::string problem_;
 };

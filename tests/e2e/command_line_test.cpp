@@ -21,6 +21,17 @@ TEST_F(CommandLineTest, AQuotedFolderBecomesTheSourceAndLaterArgumentsAreIgnored
   EXPECT_EQ(SettledLines(G(PackageList), one), one);
 }
 
+TEST_F(CommandLineTest, AQuotedFolderEndingInABackslashIsThatFolder) {
+  TempDir dir;
+  dir.MakeFolder(L"Meine Fotos");
+  const std::wstring source = dir / L"Meine Fotos\\";
+  // The backslash escapes the closing quote, which then swallows what follows.
+  for (const std::wstring& later : {std::wstring(), L" \"" + dir.Path() + L"\""}) {
+    ASSERT_TRUE(app_.Start(L"\"" + source + L"\"" + later)) << app_.Problem();
+    EXPECT_EQ(SettledText(G(SourcePathField), source), source) << later;
+  }
+}
+
 TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {
   TempDir dir;
   const std::wstring missing = dir / L"fehlt";

@@ -1,10 +1,46 @@
 // Packaging runs from outside: the run button, the naming requester, the
 // destination chooser, the progress window, the messages, and the disk.
+#include <atomic>
+#include <thread>
+
 #include "e2e/e2e_files.h"
 #include "e2e/e2e_fixture.h"
+#include "support/input.h"
 #include "support/temp_dir.h"
 
 namespace {
+
+// Keeps a window's thread answering messages sent to it, as it would for a
+// busy other program: sent messages come before posted ones, so a click
+// posted meanwhile waits until this ends, while a send from the program's own
+// worker is served in between. (Wine now and then lets a posted message
+// through or returns from the wait early: a test may then miss a fault.)
+class SentMessageFlood {
+ public:
+  explicit SentMessageFlood(HWND window) {
+    for (std::thread& sender : senders_) {
+      sender = std::thread([this, window] {
+        while (!stop_) {
+          // A batch that waits for no answer, then one that does: the other
+          // sender's batch keeps the thread busy while this one waits.
+          for (int i = 0; i < 500; ++i) SendNotifyMessageW(window, WM_NULL, 0, 0);
+          ++batches_;
+          SendMessageW(window, WM_NULL, 0, 0);
+        }
+      });
+    }
+    while (batches_ < 2) Sleep(1);
+  }
+  ~SentMessageFlood() {
+    stop_ = true;
+    for (std::thread& sender : senders_) sender.join();
+  }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<int> batches_{0};
+  std::thread senders_[2];
+};
 
 class RunTest : public E2eTest {
  protected:
@@ -172,6 +208,63 @@ TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
   for (int i = 1; i <= copied; ++i) {
     const std::wstring name = std::to_wstring(i) + L".bin";
     EXPECT_TRUE(SameBytes(dest_ / (L"Paket 1\\" + name), source_ / name)) << name;
+  }
+}
+
+TEST_F(RunTest, ARunStartedRightAfterAnEndedOneKeepsItsProgressWindow) {
+  // A copy that fails at its second file, and one cancelled during its first.
+  for (const bool cancelled : {false, true}) {
+    TempDir source;
+    TempDir dest;
+    if (cancelled) {
+      ASSERT_NO_FATAL_FAILURE(StartApp(L""));  // a fresh program for the second case
+      for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
+        ASSERT_TRUE(WriteHollowFile(source / name, 1LL << 30, 7));
+      }
+    } else {  // two targets of one name
+      source.WriteFile(L"A\\same.txt", "a");
+      source.WriteFile(L"B\\same.txt", "b");
+    }
+    ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+    ASSERT_NO_FATAL_FAILURE(UseCount(1));
+    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+    const std::wstring first = dest / L"Paket 1\\1.bin";
+    const auto copied = [&first](DWORD size) {
+      WIN32_FILE_ATTRIBUTE_DATA data = {};
+      return GetFileAttributesExW(first.c_str(), GetFileExInfoStandard, &data) &&
+             data.nFileSizeLow >= size;
+    };
+    HWND box = nullptr;
+    if (cancelled) {
+      HWND progress = nullptr;
+      ASSERT_TRUE(
+          WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
+      ASSERT_TRUE(ClickButton(progress, CancelButton));
+      const std::wstring cancelling = CopyCancellingTitle;
+      ASSERT_EQ(SettledText(progress, cancelling), cancelling);
+      ASSERT_TRUE(WaitFor([&] { return copied((1u << 30) - (16u << 20)); }, 60000));
+    } else {
+      ASSERT_NE(box = WaitForMessageBox(), nullptr);
+    }
+    {
+      // The old run ends while the program is kept busy: the run button's
+      // click, posted before, is taken right after the old close request.
+      SentMessageFlood busy(Main());
+      ASSERT_TRUE(PostButtonCommand(Main(), RunButton));
+      EXPECT_TRUE(cancelled ? WaitFor([&] { return copied(1u << 30); }, 60000)
+                            : ClickButton(box, IDOK));
+      Sleep(500);  // for the old worker to end, unless it waits for its window
+    }
+    // That click started a run, or it came too early and was ignored: again then.
+    HWND requester = nullptr;
+    for (int i = 0; i < 3 && !requester; ++i) {
+      requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption, 1000);
+      if (!requester) ClickGadget(RunButton);
+    }
+    ASSERT_NE(requester, nullptr) << cancelled;
+    WaitIdle(Main());  // anything the old run left queued is handled by now
+    EXPECT_NE(ProgressWindow(), nullptr)
+        << "the old run closed the new one's window; cancelled: " << cancelled;
   }
 }
 

@@ -93,6 +93,21 @@ TEST_F(EventTest, AnEventEqualToTheLastUnreadOneIsDropped) {
   EXPECT_EQ(CountEvents(seen, EventClose, 0, 0), 1) << Describe(seen);
 }
 
+// WM_MOVE, WM_SIZE and WM_CLOSE have the numbers of the events they give:
+// the message must not come back beside its event (taskkill posts WM_CLOSE).
+TEST_F(EventTest, APostedMessageGivesItsEventOnce) {
+  const std::pair<UINT, int> cases[] = {
+      {WM_CLOSE, EventClose}, {WM_MOVE, EventMove}, {WM_SIZE, EventSize}};
+  for (const auto& c : cases) {
+    DrainEvents();
+    PostMessageW(window_, c.first, 0, 0);
+    const std::vector<SeenEvent> seen = CollectEvents(100);
+    int count = 0;
+    for (const SeenEvent& e : seen) count += e.code == c.second;
+    EXPECT_EQ(count, 1) << c.first << ": " << Describe(seen);
+  }
+}
+
 TEST_F(EventTest, CloseBoxGivesOneCloseEventAndTheWindowStays) {
   const RECT r = WindowRect(window_);
   POINT box = {-1, -1};

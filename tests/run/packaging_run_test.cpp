@@ -123,7 +123,8 @@ TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
   const Case cases[] = {{L"Teil", CounterAdded, L"Teil #", nullptr},
                         {L"Teil   ", CounterAdded, L"Teil #", nullptr},
                         {nullptr, CounterAdded, L" #", nullptr},
-                        {L"..\\..\\#", BadCharacters, L"..\\..\\#", L".. #"}};
+                        {L"..\\..\\#", BadCharacters, L"..\\..\\#", L".. #"},
+                        {L"Paket #.", BadNameEnd, L"Paket #.", L"Band #"}};
   for (const Case& c : cases) {
     TempDir dest;
     std::wstring notice, offered, done;

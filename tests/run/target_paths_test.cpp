@@ -75,6 +75,13 @@ TEST(TargetPaths, PatternNamesOneFolderInTheDestination) {
   for (const wchar_t c : std::wstring(L"\\/:*?\"<>|\t\x01\x1f")) {
     EXPECT_FALSE(PatternIsFolderName(std::wstring(L"Paket ") + c + L"#")) << static_cast<int>(c);
   }
+  // Windows drops a trailing dot or space from a plain path.
+  for (const wchar_t* pattern : {L"Paket #.", L"Paket # ", L"#. .", L" "}) {
+    EXPECT_TRUE(PatternEndsInDotOrSpace(pattern)) << pattern;
+  }
+  for (const wchar_t* pattern : {L"Paket #", L". .#", L""}) {
+    EXPECT_FALSE(PatternEndsInDotOrSpace(pattern)) << pattern;
+  }
 }
 
 }  // namespace

@@ -36,6 +36,9 @@ inline constexpr wchar_t CounterAdded[] =
 inline constexpr wchar_t BadCharacters[] =
     L"Die Zeichen \\ / : * ? \" < > | und Steuerzeichen sind in der Benennung nicht erlaubt.\r\n"
     L"Bitte \u00e4ndern Sie die Benennung.";
+inline constexpr wchar_t BadNameEnd[] =
+    L"Ordnernamen d\u00fcrfen nicht mit einem Punkt oder einem Leerzeichen enden.\r\n"
+    L"Bitte \u00e4ndern Sie die Benennung.";
 inline constexpr wchar_t OutOfMemory[] =
     L"Es ist nicht genug Arbeitsspeicher frei, um alle Dateien aufzulisten.\r\n"
     L"Der Vorgang wird abgebrochen.";

@@ -46,22 +46,25 @@ int Return(ThreadEventState& state, int code, std::vector<std::wstring> droppedP
   return code;
 }
 
+// The oldest queued event becomes the current one.
+int TakeQueued(ThreadEventState& state) {
+  AppEvent event = std::move(state.queue.front());
+  state.queue.pop_front();
+  state.current.gadget = event.gadget;
+  state.current.window = event.window;
+  state.current.subtype = event.subtype;
+  state.current.wParam = 0;
+  state.current.lParam = 0;
+  return Return(state, event.code, std::move(event.paths));
+}
+
 }  // namespace
 
 int WaitAppEvent(int timeoutMs) {
   ThreadEventState& state = CurrentEventState();
   state.current.subtype = -1;
   state.current.pending = 0;
-  if (!state.queue.empty()) {
-    AppEvent event = std::move(state.queue.front());
-    state.queue.pop_front();
-    state.current.gadget = event.gadget;
-    state.current.window = event.window;
-    state.current.subtype = event.subtype;
-    state.current.wParam = 0;
-    state.current.lParam = 0;
-    return Return(state, event.code, std::move(event.paths));
-  }
+  if (!state.queue.empty()) return TakeQueued(state);
   MSG msg;
   if (!FetchMessage(timeoutMs, &msg)) return 0;
   Dispatch(&msg);
@@ -70,6 +73,9 @@ int WaitAppEvent(int timeoutMs) {
     state.current.pending = 0;
     return Return(state, code);
   }
+  // A message that became an event is that event, not a raw message as
+  // well: a posted WM_CLOSE (16) would otherwise be handled twice.
+  if (!state.queue.empty()) return TakeQueued(state);
   state.current.wParam = msg.wParam;
   state.current.lParam = msg.lParam;
   return Return(state, static_cast<int>(msg.message));
