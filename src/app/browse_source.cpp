@@ -5,6 +5,7 @@
 #include "gui/gadgets.h"
 #include "gui/requester_folder_path.h"
 #include "gui/requesters.h"
+#include "gui/toolbox/fs_redirection.h"
 #include "gui/toolbox/long_path.h"
 
 void BrowseSourceFolder() {
@@ -14,13 +15,16 @@ void BrowseSourceFolder() {
 }
 
 bool ShowSourceFolder(const std::wstring& path) {
-  const DWORD room = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (room == 0) return false;
-  std::wstring full(room, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), room, &full[0], nullptr);
-  if (length == 0 || length >= room) return false;
-  full.resize(length);
-  const DWORD attributes = GetFileAttributesW(PlatformPath(full.c_str(), full.size()).c_str());
+  // Made absolute without Windows' trimming, so a folder named "F." stays
+  // itself and is not taken for "F".
+  const std::wstring full = AbsolutePath(path.c_str());
+  if (full.empty()) return false;
+  const std::wstring platform = ExactPlatformPath(full.c_str(), full.size());
+  DWORD attributes;
+  {
+    const FsRedirectionOff native;  // a folder only System32 itself holds is there
+    attributes = GetFileAttributesW(platform.c_str());
+  }
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
     return false;
   WriteText(SourcePathField, FolderResultPath(full.c_str()).c_str());

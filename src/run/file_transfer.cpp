@@ -55,15 +55,16 @@ void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
 
 bool CreateFolder(std::wstring_view path) {
   const std::wstring exact = ExactPlatformPath(path.data(), path.size());
-  const FsRedirectionOff native;
+  const FsRedirectionOff native({exact});
   return CreateDirectoryW(exact.c_str(), nullptr) != 0;
 }
 
 bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target) {
   const std::wstring from = ExactPlatformPath(source.data(), source.size());
   const std::wstring to = ExactPlatformPath(target.data(), target.size());
-  // File calls only from here on: nothing below shows a window or loads a DLL.
-  const FsRedirectionOff native;
+  // File calls only from here on; the copy of an encrypted file loads a DLL,
+  // so the system folder is seen as itself only where a path lies in it.
+  const FsRedirectionOff native({from, to});
   // A folder in the place of a planned file would be moved whole.
   if (mode == TransferMove && !IsFile(from)) return false;
   const TargetState before = LookAt(to);

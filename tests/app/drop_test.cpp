@@ -11,6 +11,7 @@
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "support/program_env.h"
+#include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -45,6 +46,19 @@ TEST(DropTest, TheFirstDroppedFolderBecomesTheSourceAndFilesAloneChangeNothing) 
   const HGLOBAL block = Drop({dir / L"a.txt", dir / L"Fotos", dir / L"Musik"});
   EXPECT_EQ(ReadText(SourcePathField), dir / L"Fotos\\") << "as the folder chooser gives it";
   EXPECT_EQ(GlobalSize(block), 0u) << "the drop handle was not released";
+  RestoreStartSettings();
+}
+
+// Under WoW64 a folder that only System32 itself holds is found, not looked
+// for in SysWOW64 (the command line's folder is checked the same way).
+TEST(DropTest, AFolderOnlyTheRealSystemFolderHoldsIsTakenUnderWow64) {
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const TempDir native(views.native + L"\\");
+  const std::wstring named = views.named + native.Path().substr(native.Path().rfind(L'\\'));
+  SetSource(L"");
+  Drop({named});
+  EXPECT_EQ(ReadText(SourcePathField), named + L"\\");
   RestoreStartSettings();
 }
 

@@ -4,8 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include "gui/toolbox/fs_redirection.h"
 #include "gui/toolbox/scoped.h"
 #include "gui/toolbox/window_text.h"
+#include "support/system_folder_views.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -63,6 +66,26 @@ TEST(WindowText, ReadsWholeTextsAndNothingForMissingItems) {
   EXPECT_EQ(ReadWindowText(nullptr), L"");
   DestroyWindow(list);
   DestroyWindow(box);
+}
+
+// Under WoW64 the redirection is off only around calls on paths in the
+// system folder: a copy elsewhere that loads a DLL gets the 32-bit one.
+TEST(FsRedirectionOff, OnlyForPathsInTheSystemFolder) {
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const TempDir native(views.native + L"\\");  // in System32 only, not in SysWOW64
+  const std::wstring named = views.named + native.Path().substr(native.Path().rfind(L'\\'));
+  const auto seen = [&] { return GetFileAttributesW(named.c_str()) != INVALID_FILE_ATTRIBUTES; };
+  EXPECT_FALSE(seen()) << "redirected by default";
+  {
+    const FsRedirectionOff off({L"C:\\elsewhere\\a.txt", L"\\\\?\\D:\\b.txt"});
+    EXPECT_FALSE(seen()) << "no path in the system folder";
+  }
+  {
+    const FsRedirectionOff off({L"C:\\elsewhere\\a.txt", L"\\\\?\\" + named + L"\\b.txt"});
+    EXPECT_TRUE(seen()) << "a target in the system folder";
+  }
+  EXPECT_FALSE(seen()) << "redirected again afterwards";
 }
 
 }  // namespace

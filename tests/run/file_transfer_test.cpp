@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -12,6 +13,17 @@ TEST(FileTransfer, MoveTakesNoFolderThatReplacedTheFile) {
   EXPECT_FALSE(TransferFile(TransferMove, dir / L"a.txt", dir / L"b.txt"));
   EXPECT_EQ(ReadWholeFile(dir / L"a.txt\\inner.txt"), "inner");
   EXPECT_FALSE(FolderExists(dir / L"b.txt"));
+}
+
+// Under WoW64 a destination below System32 gets its package folders there,
+// not in SysWOW64, where the copy would find no folder.
+TEST(FileTransfer, PackageFoldersGoIntoTheRealSystemFolderUnderWow64) {
+  const SystemFolderViews views = ViewsOfSystemFolder();
+  if (!views.untestable.empty()) GTEST_SKIP() << views.untestable;
+  const TempDir native(views.native + L"\\");  // in System32 only, not in SysWOW64
+  const std::wstring named = views.named + native.Path().substr(native.Path().rfind(L'\\'));
+  EXPECT_TRUE(CreateFolder(named + L"\\Paket 1"));
+  EXPECT_TRUE(FolderExists(native / L"Paket 1"));
 }
 
 }  // namespace

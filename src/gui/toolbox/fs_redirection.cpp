@@ -3,6 +3,8 @@
 #ifndef _WIN64
 #include <windows.h>
 
+#include <string>
+
 #include "gui/toolbox/scoped.h"
 
 namespace {
@@ -40,10 +42,40 @@ const RedirectionCalls& Calls() {
   return calls;
 }
 
+// The folder WoW64 redirects, as GetSystemDirectoryW names it there.
+const std::wstring& SystemFolder() {
+  static const std::wstring folder = [] {
+    wchar_t path[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(path, length) : std::wstring();
+  }();
+  return folder;
+}
+
+bool InSystemFolder(std::wstring_view path) {
+  if (path.substr(0, 4) == L"\\\\?\\") path.remove_prefix(4);
+  const std::wstring& folder = SystemFolder();
+  if (folder.empty() || path.size() < folder.size()) return false;
+  if (path.size() > folder.size() && path[folder.size()] != L'\\') return false;
+  return CompareStringOrdinal(path.data(), static_cast<int>(folder.size()), folder.data(),
+                              static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL;
+}
+
+bool AnyInSystemFolder(std::initializer_list<std::wstring_view> paths) {
+  for (std::wstring_view path : paths) {
+    if (InSystemFolder(path)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 FsRedirectionOff::FsRedirectionOff()
     : previous_(nullptr), off_(Calls().disable && Calls().disable(&previous_)) {}
+
+FsRedirectionOff::FsRedirectionOff(std::initializer_list<std::wstring_view> paths)
+    : previous_(nullptr),
+      off_(Calls().disable && AnyInSystemFolder(paths) && Calls().disable(&previous_)) {}
 
 FsRedirectionOff::~FsRedirectionOff() {
   if (!off_) return;
