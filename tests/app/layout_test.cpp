@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "gui/toolbox/display_scale.h"
 #include "support/program_env.h"
 
 namespace {
@@ -65,6 +66,62 @@ TEST(Layout, EnlargingMovesAndStretchesTheNamedGadgets) {
   ExpectShift(before, ContentsList, 0, 0, 100, 50);
   ExpectShift(before, PreviewButton, 0, 50, 0, 0);
   ExpectShift(before, RunButton, 50, 50, 0, 0);
+  ResizeInner(576, 422);
+}
+
+// Windows sends WM_DPICHANGED with the new scale and the outer rectangle it
+// suggests (here: the creation size at that scale); Wine never does, so it is
+// sent here the same way. Returns the suggested rectangle.
+RECT MoveToScale(int dpi) {
+  HWND window = AppWindowHandle(MainWindow);
+  RECT suggested = {0, 0, MulDiv(576, dpi, 96), MulDiv(422, dpi, 96)};
+  AdjustWindowRectForDpi(&suggested, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                         FALSE, 0, dpi);
+  RECT outer;
+  GetWindowRect(window, &outer);
+  OffsetRect(&suggested, outer.left - suggested.left, outer.top - suggested.top);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RunLoopFor(100);
+  return suggested;
+}
+
+// This process draws the frame at its own scale, not at the one sent, so the
+// client area at 144 comes out a little larger than the creation size there:
+// the layout is compared with the one at 96 DPI at the same inner size.
+TEST(Layout, AMoveToAnotherDisplayScaleLaysOutAtItWithItsFont) {
+  ResizeInner(576, 422);
+  const std::vector<RECT> before = AllRects();
+  const LONG font = ControlFontHeight(GadgetHandle(RunButton));
+  const RECT suggested = MoveToScale(144);
+  RECT outer;
+  GetWindowRect(AppWindowHandle(MainWindow), &outer);
+  EXPECT_TRUE(EqualRect(&outer, &suggested)) << "the window takes the suggested rectangle";
+  MINMAXINFO limits = {};
+  SendMessageW(AppWindowHandle(MainWindow), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, suggested.right - suggested.left) << "the minimum, scaled";
+  EXPECT_EQ(limits.ptMinTrackSize.y, suggested.bottom - suggested.top);
+  const std::vector<RECT> scaled = AllRects();
+  const int width = AppWindowInnerWidth(MainWindow), height = AppWindowInnerHeight(MainWindow);
+  for (int g = SourceFrame; g <= RunButton; ++g) {
+    EXPECT_EQ(ControlFontHeight(GadgetHandle(g)), MulDiv(font, 144, 96)) << "gadget " << g;
+  }
+
+  MoveToScale(96);
+  const std::vector<RECT> back = AllRects();
+  for (int g = SourceFrame; g <= RunButton; ++g) {
+    const size_t i = static_cast<size_t>(g);
+    EXPECT_TRUE(EqualRect(&back[i], &before[i])) << "gadget " << g << " back at 96 DPI";
+    EXPECT_EQ(ControlFontHeight(GadgetHandle(g)), font) << "gadget " << g;
+  }
+  ResizeInner(width, height);
+  const std::vector<RECT> same = AllRects();
+  for (int g = SourceFrame; g <= RunButton; ++g) {
+    const RECT now = scaled[static_cast<size_t>(g)], was = same[static_cast<size_t>(g)];
+    EXPECT_NEAR(now.left, MulDiv(was.left, 144, 96), 1) << "gadget " << g;
+    EXPECT_NEAR(now.top, MulDiv(was.top, 144, 96), 1) << "gadget " << g;
+    EXPECT_NEAR(now.right - now.left, MulDiv(was.right - was.left, 144, 96), 1) << "gadget " << g;
+    EXPECT_NEAR(now.bottom - now.top, MulDiv(was.bottom - was.top, 144, 96), 1) << "gadget " << g;
+  }
   ResizeInner(576, 422);
 }
 

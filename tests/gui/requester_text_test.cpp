@@ -112,6 +112,40 @@ TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
   }
 }
 
+// Moved to a display at 150 %, as Windows tells it (Wine never does).
+TEST(RequestText, AMoveToAnotherDisplayScaleLaysItOutAtIt) {
+  RECT outer = {}, prompt = {}, entry = {}, ok = {};
+  LONG font = 0;
+  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+    RECT suggested;
+    GetWindowRect(requester, &suggested);
+    suggested.right = suggested.left + 450;
+    suggested.bottom = suggested.top + 195;
+    SendMessageW(requester, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(requester, &outer);
+    prompt = ControlRect(GetDlgItem(requester, 0));
+    entry = ControlRect(GetDlgItem(requester, TextRequesterEntry));
+    ok = ControlRect(GetDlgItem(requester, TextRequesterOk));
+    font = ControlFontHeight(GetDlgItem(requester, TextRequesterOk));
+    PostKey(requester, VK_RETURN);
+  });
+  RequestText(Caption, Prompt, L"x");
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(outer.right - outer.left, 450);
+  EXPECT_EQ(outer.bottom - outer.top, 195);
+  const RECT expected[] = {{15, 15, 435, 48}, {15, 48, 428, 80}, {165, 101, 285, 139}};
+  const RECT* seen[] = {&prompt, &entry, &ok};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(EqualRect(seen[i], &expected[i]))
+        << "control " << i << " at " << seen[i]->left << "," << seen[i]->top << "-"
+        << seen[i]->right << "," << seen[i]->bottom;
+  }
+  LOGFONTW stock = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  EXPECT_EQ(font, MulDiv(stock.lfHeight, 144, 96));
+}
+
 TEST(RequestText, FromASecondThreadDisablesTheFirstThreadsOwner) {
   OwnerWindow mainWindow(50, 50, 400, 300, L"Main");
   bool ownerEnabled = true;

@@ -11,6 +11,7 @@
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
 #include "gui/windows/window_record.h"
+#include "gui/windows/window_scale.h"
 
 namespace {
 
@@ -110,6 +111,9 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       break;
     case WM_GETMINMAXINFO:
       ApplyBounds(window, reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(hwnd, window, wParam, lParam);
       return 0;
     case WM_DROPFILES:
       QueueDropEvent(window, TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));
