@@ -1,6 +1,6 @@
 // The program on a display at 125, 150 and 200 %: the scale set before it
 // starts, its windows laid out at that scale, and every text within its
-// control at the font it then uses.
+// control at the font of that scale.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,72 +13,62 @@
 
 namespace {
 
-using ScopedFont = Scoped<NullEmptyTraits<HFONT, DeleteObject>>;
-using ScopedMemoryDc = Scoped<NullEmptyTraits<HDC, DeleteDC>>;
-
 int Scaled(int value, int dpi) { return MulDiv(value, dpi, 96); }
 
-// The control stands where the 96-DPI rectangle is at dpi, within a pixel.
-void ExpectScaled(HWND control, int x, int y, int w, int h, int dpi, const std::string& what) {
-  ASSERT_NE(control, nullptr) << what;
-  const RECT r = ControlRect(control);
-  EXPECT_NEAR(r.left, Scaled(x, dpi), 1) << what;
-  EXPECT_NEAR(r.top, Scaled(y, dpi), 1) << what;
-  EXPECT_NEAR(r.right - r.left, Scaled(w, dpi), 1) << what;
-  EXPECT_NEAR(r.bottom - r.top, Scaled(h, dpi), 1) << what;
+// A control, or by its client area a window, with its rectangle at 96 DPI:
+// it stands there scaled, within a pixel.
+struct Place {
+  HWND hwnd;
+  int x, y, w, h;
+};
+void ExpectScaled(const std::vector<Place>& places, int dpi) {
+  for (const Place& p : places) {
+    RECT r = ControlRect(p.hwnd);
+    if (!(GetWindowLongW(p.hwnd, GWL_STYLE) & WS_CHILD)) GetClientRect(p.hwnd, &r);
+    const int seen[] = {r.left, r.top, r.right - r.left, r.bottom - r.top},
+              at96[] = {p.x, p.y, p.w, p.h};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_NEAR(seen[i], Scaled(at96[i], dpi), 1) << i << " of " << WindowText(p.hwnd);
+    }
+  }
 }
 
-void ExpectClientScaled(HWND window, int w, int h, int dpi, const std::string& what) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  EXPECT_NEAR(client.right, Scaled(w, dpi), 1) << what;
-  EXPECT_NEAR(client.bottom, Scaled(h, dpi), 1) << what;
-}
-
-// The program's font at dpi: the default GUI font, its height scaled from the
-// scale this test program started at.
-ScopedFont GuiFontAt(int dpi) {
+// Width of a text at the default GUI font of dpi (this program runs at 96).
+int TextWidth(const std::wstring& text, int dpi, int* height) {
   LOGFONTW font = {};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  const HDC screen = GetDC(nullptr);
-  font.lfHeight = MulDiv(font.lfHeight, dpi, GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  return ScopedFont(CreateFontIndirectW(&font));
-}
-
-SIZE TextSize(HDC dc, HFONT font, const std::wstring& text) {
-  SelectObject(dc, font);
-  SIZE extent = {};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  return extent;
+  font.lfHeight = Scaled(font.lfHeight, dpi);
+  const Scoped<NullEmptyTraits<HFONT, DeleteObject>> scaled(CreateFontIndirectW(&font));
+  const Scoped<NullEmptyTraits<HDC, DeleteDC>> dc(CreateCompatibleDC(nullptr));
+  SelectObject(dc.Get(), scaled.Get());
+  SIZE size = {};
+  GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+  *height = size.cy;
+  return size.cx;
 }
 
 // Every caption of the window's buttons, options, frames and labels fits its
-// control: its extent at the font, with what the control draws beside it
-// (button edges, an option's circle, a frame's line), within the control.
-// A control already too narrow at 96 DPI may cut its text as much at the
-// scale, no more; it is named in the output.
+// control, with what the control draws beside it (button edges, an option's
+// circle, a frame's line). One already too narrow at 96 DPI may cut its text
+// as much at the scale, no more; it is named in the output.
 void ExpectTextsFit(HWND window, int dpi) {
-  const ScopedFont font = GuiFontAt(dpi), font96 = GuiFontAt(96);
-  const ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
   for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    const std::wstring cls = ClassNameOf(c), text = WindowText(c);
+    const std::wstring kind = ClassNameOf(c), text = WindowText(c);
     const LONG type = GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK;
     int besides = 0;  // a label's text has the whole control
-    if (_wcsicmp(cls.c_str(), L"Button") == 0) {
+    if (_wcsicmp(kind.c_str(), L"Button") == 0) {
       besides = type == BS_GROUPBOX ? 20 : type == BS_AUTORADIOBUTTON ? 16 : 4;
-    } else if (_wcsicmp(cls.c_str(), L"Static") != 0) {
+    } else if (_wcsicmp(kind.c_str(), L"Static") != 0) {
       continue;
     }
     const RECT r = ControlRect(c);
-    const int width = r.right - r.left;
-    const SIZE size = TextSize(dc.Get(), font.Get(), text);
-    const int room = width - Scaled(besides, dpi) - size.cx;
-    const int room96 = MulDiv(width, 96, dpi) - besides - TextSize(dc.Get(), font96.Get(), text).cx;
+    int height = 0, height96 = 0;
+    const int room = r.right - r.left - Scaled(besides, dpi) - TextWidth(text, dpi, &height);
+    const int room96 = MulDiv(r.right - r.left, 96, dpi) - besides - TextWidth(text, 96, &height96);
     if (room96 < 0) printf("too narrow at 96 DPI by %d: %ls\n", -room96, text.c_str());
     EXPECT_GE(room, std::min(0, Scaled(room96, dpi)) - 1) << "width of " << text;
     if (type != BS_GROUPBOX) {
-      EXPECT_LE(size.cy, r.bottom - r.top) << "height of " << text;
+      EXPECT_LE(height, r.bottom - r.top) << "height of " << text;
     }
   }
 }
@@ -94,19 +84,12 @@ TEST_P(DisplayScaleTest, WindowsAreLaidOutAtTheScaleAndEveryTextFits) {
   TempDir source;
   source.WriteSizedFile(L"a.txt", 10, 1);
   ASSERT_NO_FATAL_FAILURE(StartApp(L"\"" + source.Path() + L"\""));
-
-  ExpectClientScaled(Main(), 576, 422, dpi, "main window");
-  for (const CreatedGadget& e : CreationLayout) {
-    ExpectScaled(G(e.gadget), e.x, e.y, e.w, e.h, dpi, "gadget " + std::to_string(e.gadget));
-  }
+  std::vector<Place> main = {{Main(), 0, 0, 576, 422}};
+  for (const CreatedGadget& e : CreationLayout) main.push_back({G(e.gadget), e.x, e.y, e.w, e.h});
   // At 216 once laid out, at 210 before (Wine lays the window out as it first shows it).
   const int runX = std::abs(ControlRect(G(RunButton)).left - Scaled(216, dpi)) <= 1 ? 216 : 210;
-  ExpectScaled(G(RunButton), runX, 385, 145, 30, dpi, "run button");
-  // A list box's lines are as high as its font: the font at the scale.
-  const ScopedFont font = GuiFontAt(dpi);
-  const ScopedMemoryDc dc(CreateCompatibleDC(nullptr));
-  EXPECT_EQ(SendWithin(G(PackageList), LB_GETITEMHEIGHT, 0, 0),
-            TextSize(dc.Get(), font.Get(), L"Paket 1").cy);
+  main.push_back({G(RunButton), runX, 385, 145, 30});
+  ExpectScaled(main, dpi);
   ExpectTextsFit(Main(), dpi);
 
   // The naming requester, with the progress window still hidden behind it.
@@ -119,18 +102,19 @@ TEST_P(DisplayScaleTest, WindowsAreLaidOutAtTheScaleAndEveryTextFits) {
   GetWindowRect(requester, &outer);
   EXPECT_NEAR(outer.right - outer.left, Scaled(300, dpi), 1);
   EXPECT_NEAR(outer.bottom - outer.top, Scaled(130, dpi), 1);
-  ExpectScaled(GetDlgItem(requester, 0), 10, 10, 280, 22, dpi, "prompt");
-  ExpectScaled(GetDlgItem(requester, TextRequesterEntry), 10, 32, 275, 21, dpi, "entry");
-  ExpectScaled(GetDlgItem(requester, TextRequesterOk), 110, 67, 80, 25, dpi, "OK");
+  ExpectScaled({{GetDlgItem(requester, 0), 10, 10, 280, 22},
+                {GetDlgItem(requester, TextRequesterEntry), 10, 32, 275, 21},
+                {GetDlgItem(requester, TextRequesterOk), 110, 67, 80, 25}},
+               dpi);
   ExpectTextsFit(requester, dpi);
-
   HWND progress = ProgressWindow();
   ASSERT_NE(progress, nullptr);
-  ExpectClientScaled(progress, 400, 103, dpi, "progress window");
-  ExpectScaled(FindDescendant(progress, nullptr, FileLabel), 10, 10, 35, 15, dpi, "file label");
-  ExpectScaled(FindDescendant(progress, nullptr, CurrentFileText), 40, 10, 350, 20, dpi, "file");
-  ExpectScaled(FindDescendant(progress, nullptr, ProgressBar), 10, 30, 380, 15, dpi, "bar");
-  ExpectScaled(FindDescendant(progress, nullptr, CancelButton), 155, 60, 90, 25, dpi, "cancel");
+  auto in = [progress](int gadget) { return FindDescendant(progress, nullptr, gadget); };
+  ExpectScaled({{progress, 0, 0, 400, 103},
+                {in(FileLabel), 10, 10, 35, 15},
+                {in(ProgressBar), 10, 30, 380, 15},
+                {in(CancelButton), 155, 60, 90, 25}},
+               dpi);
   ExpectTextsFit(progress, dpi);
 }
 

@@ -146,28 +146,4 @@ TEST_F(SizingTest, KeyboardSizingPicksTheCornerAndStepsByTenPixels) {
   UnhookWindowsHookEx(hook);
 }
 
-// On a display at 125 %, as Windows tells a window moved there (Wine never
-// does): a key step is 13 pixels.
-TEST_F(SizingTest, KeyboardSizingStepsAtTheWindowsScale) {
-  RECT r = WindowRect(window_);
-  SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&r));
-  SendKeyStroke(VK_SHIFT);
-  CollectEvents(50);
-  const HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, DropMoves, nullptr, GetCurrentThreadId());
-  ASSERT_NE(hook, nullptr);
-  PostMessageW(window_, WM_SYSCOMMAND, SC_SIZE, 0);
-  CollectEvents(30);
-  POINT before;
-  GetCursorPos(&before);
-  SendKeyStroke(VK_RIGHT);
-  EXPECT_TRUE(PointerReaches({start_.right - 2, before.y}));
-  SendKeyStroke(VK_RIGHT);
-  r = start_;
-  r.right += 13;
-  EXPECT_GE(SizeEventsUntil(r), 1);
-  SendKeyStroke(VK_RETURN);
-  CollectEvents(50);
-  UnhookWindowsHookEx(hook);
-}
-
 }  // namespace
