@@ -32,22 +32,23 @@ wine_env_start() {
     export DISPLAY=":$n"
     for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
-  if [ ! -f "$WINEPREFIX/.bundelor-ready-2" ]; then
+  if [ ! -f "$WINEPREFIX/.bundelor-ready-3" ]; then
     rm -rf "$WINEPREFIX"
     WINEARCH=$arch "$wine" wineboot -i >/dev/null 2>&1 </dev/null || true
     "$WINESERVER64" -w
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     # A virtual desktop: Wine draws the frames itself and destroying a window
-    # does not stall for lack of a window manager.
+    # does not stall for lack of a window manager. Large enough for the main
+    # window at 200 % display scale.
     "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     # No debugger for a crash: the program ends at once with an error code, and
     # the test fails, instead of waiting for a debugger that may never finish.
     "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f \
       >/dev/null 2>&1
     "$WINESERVER64" -w
-    touch "$WINEPREFIX/.bundelor-ready-2"
+    touch "$WINEPREFIX/.bundelor-ready-3"
   fi
   # C:\tmpfs: a folder on another file system than the prefix (when Linux has
   # a tmpfs at /dev/shm), for moves between file systems. Gone after the tests.
@@ -58,9 +59,11 @@ wine_env_start() {
     ln -s "$_bundelor_other_fs" "$WINEPREFIX/drive_c/tmpfs"
   fi
   # Helper processes inherit the first process's stdio; start them here with
-  # stdio closed so CTest does not wait on them.
+  # stdio closed so CTest does not wait on them. That first process puts the
+  # display scale back to 100 %, in case a run that scaled it was killed.
   "$WINESERVER64" -p >/dev/null 2>&1 </dev/null
-  "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f \
+    >/dev/null 2>&1 </dev/null || true
 }
 
 wine_env_stop() {

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "gui/toolbox/display_scale.h"
 #include "support/program_env.h"
 
 namespace {
@@ -65,6 +66,55 @@ TEST(Layout, EnlargingMovesAndStretchesTheNamedGadgets) {
   ExpectShift(before, ContentsList, 0, 0, 100, 50);
   ExpectShift(before, PreviewButton, 0, 50, 0, 0);
   ExpectShift(before, RunButton, 50, 50, 0, 0);
+  ResizeInner(576, 422);
+}
+
+// Windows sends WM_DPICHANGED with the new scale and the outer rectangle it
+// suggests (here: the creation size at that scale); Wine never does, so it is
+// sent the same way here.
+RECT MoveToScale(int dpi) {
+  HWND window = AppWindowHandle(MainWindow);
+  RECT suggested = {0, 0, MulDiv(576, dpi, 96), MulDiv(422, dpi, 96)}, outer;
+  AdjustWindowRectForDpi(&suggested, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                         FALSE, 0, dpi);
+  GetWindowRect(window, &outer);
+  OffsetRect(&suggested, outer.left - suggested.left, outer.top - suggested.top);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  RunLoopFor(100);
+  return suggested;
+}
+
+// This process draws the frame at its own scale, not at the one sent, so the
+// inner size at 144 comes out a little larger than the creation size there:
+// the layout is compared with the one at 96 DPI at the same inner size.
+TEST(Layout, AMoveToAnotherDisplayScaleLaysOutAtItWithItsFont) {
+  HWND window = AppWindowHandle(MainWindow);
+  ResizeInner(576, 422);
+  const std::vector<RECT> before = AllRects();
+  const LONG font = ControlFontHeight(GadgetHandle(RunButton));
+  const RECT suggested = MoveToScale(144);
+  RECT outer;
+  GetWindowRect(window, &outer);
+  EXPECT_TRUE(EqualRect(&outer, &suggested)) << "the window takes the suggested rectangle";
+  MINMAXINFO limits = {};
+  SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left) << "the minimum at the scale";
+  EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
+  EXPECT_EQ(ControlFontHeight(GadgetHandle(PackageList)), MulDiv(font, 144, 96));
+  const std::vector<RECT> scaled = AllRects();
+  const int width = AppWindowInnerWidth(MainWindow), height = AppWindowInnerHeight(MainWindow);
+
+  MoveToScale(96);
+  const std::vector<RECT> back = AllRects();
+  EXPECT_EQ(ControlFontHeight(GadgetHandle(PackageList)), font);
+  ResizeInner(width, height);
+  const std::vector<RECT> same = AllRects();
+  for (size_t g = 0; g < same.size(); ++g) {
+    EXPECT_TRUE(EqualRect(&back[g], &before[g])) << "gadget " << g << " back at 96 DPI";
+    const int at96[] = {same[g].left, same[g].top, same[g].right, same[g].bottom};
+    const int at144[] = {scaled[g].left, scaled[g].top, scaled[g].right, scaled[g].bottom};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(at144[i], MulDiv(at96[i], 144, 96), 1) << g;
+  }
   ResizeInner(576, 422);
 }
 

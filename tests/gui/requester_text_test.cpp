@@ -3,6 +3,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "gui/requesters.h"
 #include "support/dialog_driver.h"
@@ -110,6 +111,35 @@ TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
     EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
     EXPECT_TRUE(IsWindowEnabled(other.Handle()));
   }
+}
+
+// Moved to a display at 150 %, as Windows tells it (Wine never does): the
+// window takes the suggested size, the controls their places at that scale.
+TEST(RequestText, AMoveToAnotherDisplayScaleLaysItOutAtIt) {
+  std::vector<RECT> seen;
+  LONG font = 0;
+  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+    RECT r;
+    GetWindowRect(requester, &r);
+    r = {r.left, r.top, r.left + 450, r.top + 195};
+    SendMessageW(requester, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&r));
+    GetWindowRect(requester, &r);
+    seen = {{0, 0, r.right - r.left, r.bottom - r.top}};
+    for (int id : {0, TextRequesterEntry, TextRequesterOk}) {
+      seen.push_back(ControlRect(GetDlgItem(requester, id)));
+    }
+    font = ControlFontHeight(GetDlgItem(requester, TextRequesterOk));
+    PostKey(requester, VK_RETURN);
+  });
+  RequestText(Caption, Prompt, L"x");
+  ASSERT_TRUE(answers.Answered()) << answers.Report();
+  const RECT expected[] = {
+      {0, 0, 450, 195}, {15, 15, 435, 48}, {15, 48, 428, 80}, {165, 101, 285, 139}};
+  ASSERT_EQ(seen.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(EqualRect(&seen[i], &expected[i])) << i;
+  LOGFONTW stock = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  EXPECT_EQ(font, MulDiv(stock.lfHeight, 144, 96));
 }
 
 TEST(RequestText, FromASecondThreadDisablesTheFirstThreadsOwner) {

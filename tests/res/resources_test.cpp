@@ -104,6 +104,17 @@ TEST(Resources, ManifestAsksForCommonControlsSix) {
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos) << manifest;
 }
 
+// Wine treats every program as aware of each display's scale, so only the
+// manifest can tell.
+TEST(Resources, ManifestDeclaresAwarenessOfEachDisplaysScale) {
+  const ScopedModule program = LoadProgramResources();
+  ASSERT_NE(program.Get(), nullptr);
+  const std::string manifest = ResourceBytes(program.Get(), RT_MANIFEST, MAKEINTRESOURCEW(1));
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << manifest;
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos)
+      << manifest;
+}
+
 TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
   std::wstring command = L"\"" + ProgramFile() + L"\"";
   STARTUPINFOW startup = {};

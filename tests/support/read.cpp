@@ -99,3 +99,9 @@ RECT ControlRect(HWND control) {
   MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
+
+LONG ControlFontHeight(HWND control) {
+  LOGFONTW font = {};
+  const auto handle = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+  return handle && GetObjectW(handle, sizeof font, &font) ? font.lfHeight : 0;
+}

@@ -36,3 +36,5 @@ struct ButtonInfo {
 std::vector<ButtonInfo> DialogButtons(HWND dialog);
 // A control's rectangle in its parent's client coordinates.
 RECT ControlRect(HWND control);
+// Height (LOGFONT) of the font a control of this process draws with.
+LONG ControlFontHeight(HWND control);

@@ -5,12 +5,14 @@
 namespace {
 ATOM windowNumberAtom = 0;
 ATOM gadgetNumberAtom = 0;
+ATOM layerDpiAtom = 0;
 }  // namespace
 
 void InitProperties() {
   // Atoms spare every property lookup a string-to-atom conversion.
   windowNumberAtom = GlobalAddAtomW(L"GuiLayerWindowNumber");
   gadgetNumberAtom = GlobalAddAtomW(L"GuiLayerGadgetNumber");
+  layerDpiAtom = GlobalAddAtomW(L"GuiLayerDpi");
 }
 
 LPCWSTR WindowNumberProperty() {
@@ -20,6 +22,8 @@ LPCWSTR WindowNumberProperty() {
 LPCWSTR GadgetNumberProperty() {
   return gadgetNumberAtom ? MAKEINTATOM(gadgetNumberAtom) : L"GuiLayerGadgetNumber";
 }
+
+LPCWSTR LayerDpiProperty() { return layerDpiAtom ? MAKEINTATOM(layerDpiAtom) : L"GuiLayerDpi"; }
 
 int LayerWindowNumberOf(HWND hwnd) {
   for (HWND w = hwnd; w; w = GetParent(w)) {

@@ -9,3 +9,6 @@ void InitProperties();
 LPCWSTR WindowNumberProperty();
 // Window property that holds a gadget control's number plus 1.
 LPCWSTR GadgetNumberProperty();
+// Window property that holds the display scale (DPI) a layer window is laid
+// out for.
+LPCWSTR LayerDpiProperty();

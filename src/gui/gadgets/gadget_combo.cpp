@@ -1,10 +1,12 @@
 // Drop-down lists ("ComboBox", CBS_DROPDOWNLIST).
 #include <atomic>
 
+#include "gui/core/layer_dpi.h"
 #include "gui/event_codes.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
 #include "gui/gadgets/gadget_kind.h"
+#include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/window_text.h"
 
 namespace {
@@ -59,6 +61,15 @@ void SetClosedHeight(HWND box, int height) {
   SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - itemHeightOverhead.load());
 }
 
+// Remembers the overhead of this box at its font now.
+void MeasureOverhead(HWND box) {
+  const int probe = 15;
+  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
+  RECT r;
+  GetWindowRect(box, &r);
+  itemHeightOverhead.store((r.bottom - r.top) - probe);
+}
+
 void PlaceCombo(GadgetRecord& g, int x, int y, int width, int height) {
   const bool heightGiven = height != KeepValue;
   int keptHeight = KeepValue;
@@ -80,6 +91,15 @@ class ComboBoxGadget final : public GadgetKind {
   void Place(GadgetRecord& g, int x, int y, int width, int height) const override {
     PlaceCombo(g, x, y, width, height);
   }
+  void NewFont(GadgetRecord& g, HFONT font) const override {
+    // As at creation: the dropped-down height first, then the overhead at
+    // this font; the placing that follows sets the closed height.
+    GadgetKind::NewFont(g, font);
+    const RECT r = ControlRectInParent(g.handle);
+    MoveWindow(g.handle, r.left, r.top, r.right - r.left,
+               ScaleForDpi(DroppedHeight, LayerDpiOf(g.handle)), FALSE);
+    MeasureOverhead(g.handle);
+  }
   UINT InitStorageMessage() const override { return CB_INITSTORAGE; }
 };
 
@@ -92,15 +112,13 @@ const GadgetKind& ComboBoxKind() {
 
 HWND NewComboBox(int gadget, int x, int y, int width, int height) {
   if (gadget < 0) return nullptr;
-  const HWND box =
-      CreateGadgetControl(L"ComboBox", nullptr, 0, ComboBoxStyle, x, y, width, DroppedHeight, -1);
+  const int dpi = TargetDpi();
+  const HWND box = CreateGadgetControl(L"ComboBox", nullptr, 0, ComboBoxStyle, ScaleForDpi(x, dpi),
+                                       ScaleForDpi(y, dpi), ScaleForDpi(width, dpi),
+                                       ScaleForDpi(DroppedHeight, dpi), -1);
   if (!box) return nullptr;
   RegisterGadget(gadget, AllocateGadget(gadget), box, &ComboBoxKind());
-  const int probe = 15;
-  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), probe);
-  RECT r;
-  GetWindowRect(box, &r);
-  itemHeightOverhead.store((r.bottom - r.top) - probe);
-  SetClosedHeight(box, height);
+  MeasureOverhead(box);
+  SetClosedHeight(box, ScaleForDpi(height, dpi));
   return box;
 }

@@ -15,6 +15,10 @@ void GadgetKind::Place(GadgetRecord& g, int x, int y, int width, int height) con
   MoveWindow(g.handle, x, y, width, height, TRUE);
 }
 
+void GadgetKind::NewFont(GadgetRecord& g, HFONT font) const {
+  SendMessageW(g.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 RECT GadgetKind::CurrentRect(GadgetRecord& g) const { return ControlRectInParent(g.handle); }
 
 int GadgetKind::OuterWidth(GadgetRecord& g) const {

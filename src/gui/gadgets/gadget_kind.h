@@ -52,6 +52,8 @@ class GadgetKind {
   virtual bool ControlMessage(int, GadgetRecord&, HWND, UINT, WPARAM, LPARAM, LRESULT*) const {
     return false;
   }
+  // A font for another display scale; the gadget is placed anew after it.
+  virtual void NewFont(GadgetRecord& g, HFONT font) const;
   // The control is going: frees what the kind holds besides it.
   virtual void Release(GadgetRecord&) const {}
   // LB_INITSTORAGE and the like, 0 = none.
@@ -62,16 +64,20 @@ NumberTable<GadgetRecord>& GadgetTable();
 GadgetRecord* LookupGadget(int number);
 
 // Creation steps: the control in the thread's gadget target, the slot, and
-// the registration that makes the control the gadget.
+// the registration that makes the control the gadget. Below the public
+// operations every position and size is in pixels.
 HWND CreateGadgetControl(const wchar_t* windowClass, const wchar_t* text, DWORD exStyle,
                          DWORD style, int x, int y, int width, int height, int id);
 GadgetRecord* AllocateGadget(int number);
 void MarkGadgetControl(HWND control, int number);
 void RegisterGadget(int number, GadgetRecord* record, HWND control, const GadgetKind* kind);
-// Creation as most kinds do it: control, slot, registration.
+// Creation as most kinds do it: control, slot, registration. The rectangle
+// is at 96 DPI, as the program gives it; the control gets it at TargetDpi().
 HWND CreateSimpleGadget(int number, const GadgetKind* kind, const wchar_t* windowClass,
                         const wchar_t* text, DWORD exStyle, DWORD style, int x, int y, int width,
                         int height, int id = -1);
+// The display scale of the calling thread's gadget target.
+int TargetDpi();
 
 // Queues a gadget event for the control's layer window.
 void QueueGadgetEvent(HWND control, int gadget, int subtype);

@@ -2,9 +2,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "gui/core/layer_dpi.h"
 #include "gui/core/owner_call.h"
 #include "gui/gadgets.h"
 #include "gui/gadgets/gadget_kind.h"
+#include "gui/toolbox/display_scale.h"
 
 namespace {
 
@@ -56,13 +58,21 @@ void WriteAttribute(int gadget, int attribute, int value) {
              [attribute, value](GadgetRecord& g) { g.kind->WriteAttribute(g, attribute, value); });
 }
 
+// Positions and sizes are given and read at 96 DPI; the gadget's window
+// says what that is in pixels.
 void PlaceGadget(int gadget, int x, int y, int width, int height) {
-  WithGadget(gadget, [=](GadgetRecord& g) { g.kind->Place(g, x, y, width, height); });
+  WithGadget(gadget, [=](GadgetRecord& g) {
+    const int dpi = LayerDpiOf(g.handle);
+    g.kind->Place(g, ScaleOrKeep(x, dpi), ScaleOrKeep(y, dpi), ScaleOrKeep(width, dpi),
+                  ScaleOrKeep(height, dpi));
+  });
 }
 
 int GadgetOuterWidth(int gadget) {
   int width = 0;
-  WithGadget(gadget, [&width](GadgetRecord& g) { width = g.kind->OuterWidth(g); });
+  WithGadget(gadget, [&width](GadgetRecord& g) {
+    width = UnscaleForDpi(g.kind->OuterWidth(g), LayerDpiOf(g.handle));
+  });
   return width;
 }
 

@@ -22,3 +22,6 @@ int GadgetNumberOfControl(HWND control);
 // gadget event is raised; for the others *result is the window's answer.
 bool HandleGadgetParentMessage(int gadget, UINT message, WPARAM wParam, LPARAM lParam,
                                LRESULT* result);
+// The window moved from a display at oldDpi to one at newDpi: each of its
+// gadgets gets the font for the new scale and the same place at it.
+void RescaleGadgets(HWND window, int oldDpi, int newDpi, HFONT font);

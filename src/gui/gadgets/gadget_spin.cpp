@@ -8,6 +8,7 @@
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
 #include "gui/gadgets/gadget_kind.h"
+#include "gui/toolbox/display_scale.h"
 
 namespace {
 
@@ -126,6 +127,8 @@ HWND NewSpinField(int gadget, int x, int y, int width, int height, int minimum, 
   }
   record->second = arrows;
   RegisterGadget(gadget, record, text, &SpinFieldKind());
-  PlaceSpin(*record, x, y, width, height);
+  const int dpi = TargetDpi();
+  PlaceSpin(*record, ScaleForDpi(x, dpi), ScaleForDpi(y, dpi), ScaleForDpi(width, dpi),
+            ScaleForDpi(height, dpi));
   return text;
 }

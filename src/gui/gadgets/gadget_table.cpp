@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "gui/core/layer_dpi.h"
 #include "gui/core/layer_instance.h"
 #include "gui/core/owner_call.h"
 #include "gui/core/properties.h"
@@ -9,6 +10,7 @@
 #include "gui/events.h"
 #include "gui/gadgets/gadget_kind.h"
 #include "gui/gadgets/gadget_part.h"
+#include "gui/toolbox/display_scale.h"
 #include "gui/window_number.h"
 
 namespace {
@@ -96,6 +98,24 @@ bool HandleGadgetParentMessage(int gadget, UINT message, WPARAM wParam, LPARAM l
   return record && record->kind->ParentMessage(gadget, *record, message, wParam, lParam, result);
 }
 
+void RescaleGadgets(HWND window, int oldDpi, int newDpi, HFONT font) {
+  NumberTable<GadgetRecord>& table = GadgetTable();
+  for (int number = 0; number < table.Capacity(); ++number) {
+    GadgetRecord* g = table.Lookup(number);
+    if (!g || !IsChild(window, g->handle)) continue;
+    // Read before the font changes it (a combo box sizes itself to its font).
+    const RECT r = g->kind->CurrentRect(*g);
+    const int x = UnscaleForDpi(r.left, oldDpi), y = UnscaleForDpi(r.top, oldDpi);
+    const int width = UnscaleForDpi(r.right - r.left, oldDpi);
+    const int height = UnscaleForDpi(r.bottom - r.top, oldDpi);
+    g->kind->NewFont(*g, font);
+    g->kind->Place(*g, ScaleForDpi(x, newDpi), ScaleForDpi(y, newDpi), ScaleForDpi(width, newDpi),
+                   ScaleForDpi(height, newDpi));
+  }
+}
+
+int TargetDpi() { return LayerDpiOf(CurrentGadgetTarget().window); }
+
 HWND CreateGadgetControl(const wchar_t* windowClass, const wchar_t* text, DWORD exStyle,
                          DWORD style, int x, int y, int width, int height, int id) {
   return CreateWindowExW(exStyle, windowClass, text ? text : L"", style, x, y, width, height,
@@ -140,8 +160,10 @@ HWND CreateSimpleGadget(int number, const GadgetKind* kind, const wchar_t* windo
                         const wchar_t* text, DWORD exStyle, DWORD style, int x, int y, int width,
                         int height, int id) {
   if (number < 0) return nullptr;
-  const HWND control =
-      CreateGadgetControl(windowClass, text, exStyle, style, x, y, width, height, id);
+  const int dpi = TargetDpi();
+  const HWND control = CreateGadgetControl(windowClass, text, exStyle, style, ScaleForDpi(x, dpi),
+                                           ScaleForDpi(y, dpi), ScaleForDpi(width, dpi),
+                                           ScaleForDpi(height, dpi), id);
   if (!control) return nullptr;
   GadgetRecord* record = AllocateGadget(number);
   RegisterGadget(number, record, control, kind);

@@ -2,9 +2,12 @@
 
 #include <mutex>
 #include <string>
+#include <utility>
 
+#include "gui/core/gui_font.h"
 #include "gui/requesters.h"
 #include "gui/requesters/requester_owner.h"
+#include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/scoped.h"
 #include "gui/toolbox/window_text.h"
 
@@ -15,8 +18,15 @@ constexpr int PromptId = 0;
 constexpr int EntryId = 10;
 constexpr int OkCommand = 1000;
 constexpr int CancelCommand = 1001;
+// Sizes and places at 96 DPI; the window's outer size first.
 constexpr int Width = 300;
 constexpr int Height = 130;
+struct Place {
+  int x, y, width, height;
+};
+constexpr Place PromptPlace = {10, 10, 280, 22};
+constexpr Place EntryPlace = {10, 32, 275, 21};
+constexpr Place OkPlace = {110, 67, 80, 25};
 
 // Everything one open requester needs; it lives on the calling thread's stack
 // and the window finds it through its user data, so two requesters on two
@@ -30,6 +40,8 @@ struct InputRequesterState {
   bool finished = false;
   bool hasResult = false;
   std::wstring result;
+  int dpi = BaseDpi;  // the display scale the children are laid out for
+  ScopedGuiFont font;
 };
 
 // The class exists only while a requester is open. UnregisterClassW fails
@@ -85,6 +97,33 @@ ScopedAccelerators CreateAnswerKeys() {
   return ScopedAccelerators(CreateAcceleratorTableW(keys, 2));
 }
 
+// A place in pixels at dpi.
+Place Scaled(const Place& p, int dpi) {
+  return {ScaleForDpi(p.x, dpi), ScaleForDpi(p.y, dpi), ScaleForDpi(p.width, dpi),
+          ScaleForDpi(p.height, dpi)};
+}
+
+// Moved to a display of another scale: the children and their font follow.
+void OnDpiChanged(HWND window, InputRequesterState* state, int dpi, const RECT* suggested) {
+  if (dpi > 0 && dpi != state->dpi) {
+    ScopedGuiFont font(AcquireGuiFont(dpi));
+    const std::pair<HWND, const Place*> children[] = {
+        {state->prompt, &PromptPlace}, {state->entry, &EntryPlace}, {state->okButton, &OkPlace}};
+    for (const auto& [child, place] : children) {
+      const Place r = Scaled(*place, dpi);
+      MoveWindow(child, r.x, r.y, r.width, r.height, TRUE);
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    }
+    state->font = std::move(font);
+    state->dpi = dpi;
+  }
+  if (suggested) {
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 // The owner comes back before the requester goes, so that Windows hands the
 // activation back to it.
 void CloseRequester(HWND window, InputRequesterState* state) {
@@ -125,6 +164,9 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
       }
       break;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, state, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_DESTROY:
       state->finished = true;
       return 0;
@@ -135,23 +177,23 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 HWND MakeChild(HWND parent, DWORD exStyle, const wchar_t* kind, const wchar_t* text, DWORD style,
-               int x, int y, int width, int height, int id, HINSTANCE instance, HFONT font) {
+               const Place& place, int id, HINSTANCE instance, const InputRequesterState& state) {
+  const Place r = Scaled(place, state.dpi);
   HWND child =
-      CreateWindowExW(exStyle, kind, text, style, x, y, width, height, parent,
+      CreateWindowExW(exStyle, kind, text, style, r.x, r.y, r.width, r.height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-  if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.Get()), FALSE);
   return child;
 }
 
 void BuildControls(HWND window, InputRequesterState* state, const std::wstring& prompt,
                    const std::wstring& defaultText, HINSTANCE instance) {
-  const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   state->prompt =
-      MakeChild(window, 0, L"STATIC", prompt.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 10,
-                10, 280, 22, PromptId, instance, font);
+      MakeChild(window, 0, L"STATIC", prompt.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP,
+                PromptPlace, PromptId, instance, *state);
   state->entry = MakeChild(window, WS_EX_CLIENTEDGE, L"EDIT", L"",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 32, 275, 21,
-                           EntryId, instance, font);
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, EntryPlace, EntryId,
+                           instance, *state);
   SetFocus(state->entry);
   if (!defaultText.empty()) {
     SendMessageW(state->entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(defaultText.c_str()));
@@ -161,7 +203,14 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
   }
   state->okButton =
       MakeChild(window, 0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                110, 67, 80, 25, OkCommand, instance, font);
+                OkPlace, OkCommand, instance, *state);
+}
+
+// The window centred on the screen at dpi.
+Place WindowPlace(int dpi) {
+  const int width = ScaleForDpi(Width, dpi), height = ScaleForDpi(Height, dpi);
+  return {GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,
+          GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, width, height};
 }
 
 }  // namespace
@@ -183,15 +232,24 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt,
     state.disabledOwner = true;
   }
   // Centred on the screen, not on the owner; a title bar but no close box.
-  const HWND window = CreateWindowExW(0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION,
-                                      GetSystemMetrics(SM_CXSCREEN) / 2 - Width / 2,
-                                      GetSystemMetrics(SM_CYSCREEN) / 2 - Height / 2, Width, Height,
-                                      state.owner, nullptr, instance, &state);
+  // The screen's scale is the system's, unless Windows puts it elsewhere.
+  state.dpi = SystemDpi();
+  Place place = WindowPlace(state.dpi);
+  const HWND window =
+      CreateWindowExW(0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION, place.x, place.y,
+                      place.width, place.height, state.owner, nullptr, instance, &state);
   if (!window) {
     if (state.disabledOwner) EnableWindow(state.owner, TRUE);
     EnableThreadWindows();
     return std::wstring();
   }
+  if (WindowDpi(window) != state.dpi) {
+    state.dpi = WindowDpi(window);
+    place = WindowPlace(state.dpi);
+    SetWindowPos(window, nullptr, place.x, place.y, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  state.font.Reset(AcquireGuiFont(state.dpi));
   BuildControls(window, &state, promptCopy, defaultCopy, instance);
 
   const ScopedAccelerators keys = CreateAnswerKeys();

@@ -1,13 +1,17 @@
 #include "gui/app_window.h"
 
+#include "gui/core/gui_font.h"
+#include "gui/core/layer_dpi.h"
 #include "gui/core/layer_instance.h"
 #include "gui/core/owner_call.h"
 #include "gui/core/properties.h"
 #include "gui/event_codes.h"
 #include "gui/gadgets/gadget_part.h"
+#include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/window_text.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/window_record.h"
+#include "gui/windows/window_scale.h"
 
 namespace {
 
@@ -94,6 +98,22 @@ int ShowCommandFor(DWORD style) {
 
 HWND OwnerOf(HWND hwnd) { return GetWindow(hwnd, GW_OWNER); }
 
+// Outer size and position of a new window whose inner size (at 96 DPI) is
+// drawn at dpi.
+struct NewWindowPlace {
+  int x, y, width, height;
+};
+
+NewWindowPlace PlaceAtDpi(const WindowFlags& f, HWND parent, int x, int y, int innerWidth,
+                          int innerHeight, int dpi) {
+  RECT outer = {0, 0, ScaleForDpi(innerWidth, dpi), ScaleForDpi(innerHeight, dpi)};
+  AdjustWindowRectForDpi(&outer, f.style, FALSE, f.exStyle, dpi);
+  NewWindowPlace place = {ScaleOrKeep(x, dpi), ScaleOrKeep(y, dpi), outer.right - outer.left,
+                          outer.bottom - outer.top};
+  PlaceNewWindow(f, parent, &place.x, &place.y, &place.width, &place.height);
+  return place;
+}
+
 }  // namespace
 
 HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight, const wchar_t* title,
@@ -115,21 +135,29 @@ HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight, co
   RegisterClassW(&wc);
 
   const WindowFlags f = TranslateFlags(flags);
-  RECT outer = {0, 0, innerWidth, innerHeight};
-  AdjustWindowRectEx(&outer, f.style, FALSE, f.exStyle);
-  int outerWidth = outer.right - outer.left;
-  int outerHeight = outer.bottom - outer.top;
-  PlaceNewWindow(f, parent, &x, &y, &outerWidth, &outerHeight);
-
+  // The scale where the window will most likely stand: its parent's, else
+  // the system's; checked once the window exists.
+  int dpi = parent ? LayerDpiOf(parent) : SystemDpi();
+  NewWindowPlace place = PlaceAtDpi(f, parent, x, y, innerWidth, innerHeight, dpi);
   const HWND hwnd =
-      CreateWindowExW(f.exStyle, className.text, title ? title : L"", f.style, x, y, outerWidth,
-                      outerHeight, parent, nullptr, LayerInstance(), nullptr);
+      CreateWindowExW(f.exStyle, className.text, title ? title : L"", f.style, place.x, place.y,
+                      place.width, place.height, parent, nullptr, LayerInstance(), nullptr);
   if (!hwnd) {
     UnregisterClassW(className.text, LayerInstance());
     WindowTable().Free(number);
     return nullptr;
   }
+  if (WindowDpi(hwnd) != dpi) {
+    dpi = WindowDpi(hwnd);
+    place = PlaceAtDpi(f, parent, x, y, innerWidth, innerHeight, dpi);
+    const bool centred = f.centreOnScreen || f.centreOnParent;
+    SetWindowPos(hwnd, nullptr, place.x, place.y, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (centred ? 0u : static_cast<UINT>(SWP_NOMOVE)));
+  }
+  SetLayerDpi(hwnd, dpi);
   record->ownerThread = GetCurrentThreadId();
+  record->font = AcquireGuiFont(dpi);
+  for (int& bound : record->innerBounds) bound = KeepValue;
   record->handle = hwnd;
   SetPropW(hwnd, WindowNumberProperty(),
            reinterpret_cast<HANDLE>(static_cast<INT_PTR>(number) + 1));
@@ -139,6 +167,7 @@ HWND OpenAppWindow(int number, int x, int y, int innerWidth, int innerHeight, co
   if (f.becomesTarget) {
     GadgetTarget& target = CurrentGadgetTarget();
     target.window = hwnd;
+    target.font = record->font;
     target.optionGroupOpen = false;
   }
   return hwnd;
@@ -158,8 +187,12 @@ void CloseAppWindow(int number) {
   DestroyWindow(hwnd);
   UnregisterClassW(ClassName(number).text, LayerInstance());
   if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  ReleaseGuiFont(record->font);
   GadgetTarget& target = CurrentGadgetTarget();
-  if (target.window == hwnd) target.window = nullptr;
+  if (target.window == hwnd) {
+    target.window = nullptr;
+    target.font = nullptr;  // the default font again
+  }
   WindowTable().Free(number);
 }
 
@@ -186,11 +219,12 @@ HWND AppWindowHandle(int number) {
   return record ? record->handle : nullptr;
 }
 
+// Sizes are read back at 96 DPI, the unit the program's numbers are in.
 int AppWindowInnerWidth(int number) {
   const WindowRecord* record = LookupWindow(number);
   RECT r;
   if (!record || !GetClientRect(record->handle, &r)) return 0;
-  return r.right - r.left;
+  return UnscaleForDpi(r.right - r.left, LayerDpiOf(record->handle));
 }
 
 int AppWindowInnerHeight(int number) {
@@ -199,27 +233,17 @@ int AppWindowInnerHeight(int number) {
   if (!record || !GetClientRect(record->handle, &r)) return 0;
   int height = r.bottom - r.top;
   if (GetMenu(record->handle)) height += GetSystemMetrics(SM_CYMENU);
-  return height;
+  return UnscaleForDpi(height, LayerDpiOf(record->handle));
 }
 
 void SetAppWindowBounds(int number, int minWidth, int minHeight, int maxWidth, int maxHeight) {
   WindowRecord* record = LookupWindow(number);
   if (!record) return;
-  const HWND hwnd = record->handle;
-  const DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
-  const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
-  const BOOL menu = GetMenu(hwnd) != nullptr;
-  RECT frame = {0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, style, menu, exStyle);
-  const int extraWidth = frame.right - frame.left;
-  const int extraHeight = frame.bottom - frame.top;
-  auto store = [](WORD* field, int inner, int extra) {
-    if (inner != KeepValue) *field = static_cast<WORD>(inner + extra);
-  };
-  store(&record->minWidth, minWidth, extraWidth);
-  store(&record->minHeight, minHeight, extraHeight);
-  store(&record->maxWidth, maxWidth, extraWidth);
-  store(&record->maxHeight, maxHeight, extraHeight);
+  const int given[4] = {minWidth, minHeight, maxWidth, maxHeight};
+  for (int i = 0; i < 4; ++i) {
+    if (given[i] != KeepValue) record->innerBounds[i] = given[i];
+  }
+  StoreOuterBounds(*record);
 }
 
 std::wstring GetAppWindowTitle(int number) {

@@ -7,6 +7,9 @@
 
 #include "gui/windows/live_sizing.h"
 
+#include "gui/core/layer_dpi.h"
+#include "gui/toolbox/display_scale.h"
+
 namespace {
 
 struct SizingState {
@@ -106,7 +109,8 @@ void Pick(int edge, POINT pointer, LPCWSTR shape) {
   SetCursor(LoadCursorW(nullptr, shape));
 }
 
-// Arrow keys: pick an edge or corner first, then move the pointer by 10.
+// Arrow keys: pick an edge or corner first, then move the pointer by 10
+// (at 96 DPI).
 void ArrowKey(WPARAM key) {
   SizingState& s = Sizing();
   const RECT r = s.rect;
@@ -157,7 +161,8 @@ void ArrowKey(WPARAM key) {
     default:
       break;
   }
-  const int step = towardsLow ? -10 : 10;
+  const int distance = ScaleForDpi(10, LayerDpiOf(s.window));
+  const int step = towardsLow ? -distance : distance;
   if (horizontal)
     p.x += step;
   else

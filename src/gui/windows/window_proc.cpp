@@ -12,6 +12,7 @@
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
 #include "gui/windows/window_record.h"
+#include "gui/windows/window_scale.h"
 
 namespace {
 
@@ -112,6 +113,9 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
       break;
     case WM_GETMINMAXINFO:
       ApplyBounds(window, reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(hwnd, window, wParam, lParam);
       return 0;
     case WM_DROPFILES:
       QueueDropEvent(window, TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));

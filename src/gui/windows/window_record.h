@@ -11,6 +11,10 @@ struct WindowRecord {
   HACCEL accelerators;
   // Outer size bounds for WM_GETMINMAXINFO; 0 = not set.
   WORD minWidth, minHeight, maxWidth, maxHeight;
+  // The same as given, inner and at 96 DPI (KeepValue = not given), to
+  // compute them anew at another scale.
+  int innerBounds[4];
+  HFONT font;  // for its gadgets, at the window's scale (core/gui_font.h)
   LONG minimisedOrMaximised;
   HWND focusedControl;  // the control that had the focus when it was deactivated
   DWORD ownerThread;

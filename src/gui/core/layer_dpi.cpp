@@ -1,0 +1,21 @@
+#include "gui/core/layer_dpi.h"
+
+#include "gui/core/properties.h"
+#include "gui/event_codes.h"
+#include "gui/toolbox/display_scale.h"
+
+void SetLayerDpi(HWND layerWindow, int dpi) {
+  SetPropW(layerWindow, LayerDpiProperty(), reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+}
+
+int LayerDpiOf(HWND hwnd) {
+  for (HWND w = hwnd; w; w = GetParent(w)) {
+    if (!GetPropW(w, WindowNumberProperty())) continue;
+    const INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropW(w, LayerDpiProperty()));
+    if (dpi > 0) return static_cast<int>(dpi);
+    break;
+  }
+  return WindowDpi(hwnd);
+}
+
+int ScaleOrKeep(int value, int dpi) { return value == KeepValue ? value : ScaleForDpi(value, dpi); }
