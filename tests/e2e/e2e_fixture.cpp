@@ -30,8 +30,17 @@ void E2eTest::ClickGadget(int gadget) {
   Click(G(gadget));
 }
 
+void E2eTest::ChooseOption(int gadget) {
+  const auto checked = [&] { return SendMessageW(G(gadget), BM_GETCHECK, 0, 0) == BST_CHECKED; };
+  for (int attempt = 0; attempt < 3 && !checked(); ++attempt) {
+    ClickGadget(gadget);
+    WaitFor(checked, 2000);
+  }
+  ASSERT_TRUE(checked()) << "option " << gadget << " did not take the click";
+}
+
 void E2eTest::UseCount(int count) {
-  ClickGadget(ByCountOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(ByCountOption));
   HWND spin = G(PackageCountSpin);
   ClickGadget(PackageCountSpin);
   const int now = std::stoi(WindowText(spin));

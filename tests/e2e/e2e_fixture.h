@@ -31,6 +31,10 @@ class E2eTest : public ::testing::Test {
   void ClickGadget(int gadget);
   // Sets the by-count option and walks the count spin with the arrow keys.
   void UseCount(int count);
+  // Clicks an option button until it shows checked: under load a click can
+  // come before the window takes input, and a run on the wrong setting would
+  // fail for another reason than the one tested.
+  void ChooseOption(int gadget);
   // The gadget number of the focused control, once it is the expected one
   // (or the last one seen).
   int FocusedGadget(int expected);

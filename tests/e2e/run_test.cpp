@@ -87,7 +87,7 @@ TEST_F(RunTest, MoveRunTakesTheFilesAway) {
     before.WriteFile(name, ReadWholeFile(source_ / name));
   }
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
-  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ASSERT_NO_FATAL_FAILURE(UseCount(3));
   ASSERT_NO_FATAL_FAILURE(StartRun(L"Band #-#", dest_.Path()));
   EXPECT_EQ(AnswerMessage(), Completed);
@@ -119,7 +119,9 @@ TEST_F(RunTest, TwinNamesArriveAsThemselves) {
       before.WriteSizedFile(names[i], 10 + i, i);
     }
     ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
-    if (move) ClickGadget(MoveOption);
+    if (move) {
+      ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
+    }
     ASSERT_NO_FATAL_FAILURE(UseCount(2));
     ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
     EXPECT_EQ(AnswerMessage(), Completed) << move;
@@ -156,7 +158,7 @@ TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
   source_.WriteFile(L"c.txt", "third");
   dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
-  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   HWND box = WaitForMessageBox();
@@ -299,7 +301,7 @@ TEST_F(FailedWriteTest, MoveToAnotherFileSystemCutShortKeepsTheSource) {
   if (source.Path().empty()) GTEST_SKIP() << "no folder on a second file system at C:\\tmpfs";
   source.WriteSizedFile(L"a.bin", Size, 6);
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
-  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   EXPECT_EQ(AnswerMessage(), MoveFailed);

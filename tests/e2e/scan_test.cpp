@@ -53,7 +53,7 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   // The source folder itself, in a run that moves: warned before the run asks on.
   ASSERT_TRUE(source.RunOnLinux(L"rm -rf Sub"));  // Windows cannot remove what it cannot name
   RemoveTree(source.Path());
-  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ClickGadget(RunButton);
   EXPECT_EQ(AnswerMessage(), OneFolder + source.Path() + L"\\" + LostContent);
   EXPECT_NE(WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption), nullptr);

@@ -60,7 +60,7 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   EXPECT_EQ(FocusedGadget(RunButton), RunButton) << "Shift+Tab from the first goes to the last";
 
   // Choosing moving changes only its own group, and the walk follows it.
-  ClickGadget(MoveOption);
+  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   EXPECT_FALSE(Settled([&] { return Checked(G(CopyOption)); }, false));
   EXPECT_TRUE(Checked(G(BySizeOption)));
   ClickGadget(SourcePathField);
