@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -57,6 +58,13 @@ bool IsNoId(const FolderId& id) {
 
 }  // namespace
 
+FolderId ListedFolderId(uint64_t volume, uint64_t index) {
+  FolderId id;
+  id.volume = volume;
+  for (int i = 0; i < 8; ++i) id.id[i] = static_cast<unsigned char>(index >> (8 * i));
+  return id;
+}
+
 void SetListingBatchCall(ListingBatchCall call) { batchCall = call; }
 
 bool FolderListing::Open(const wchar_t* platformPath) {
@@ -94,11 +102,16 @@ bool FolderListing::ReadId(FolderId* id) const {
     BY_HANDLE_FILE_INFORMATION old;
     if (!GetFileInformationByHandle(handle_.Get(), &old)) return false;
     const uint64_t index = (static_cast<uint64_t>(old.nFileIndexHigh) << 32) | old.nFileIndexLow;
-    id->volume = old.dwVolumeSerialNumber;
-    std::memset(id->id, 0, sizeof id->id);
-    for (int i = 0; i < 8; ++i) id->id[i] = static_cast<unsigned char>(index >> (8 * i));
+    *id = ListedFolderId(old.dwVolumeSerialNumber, index);
   }
   return !IsNoId(*id);
+}
+
+bool FolderListing::ListedIdsHold() const {
+  wchar_t fileSystem[MAX_PATH + 1] = {};
+  return GetVolumeInformationByHandleW(handle_.Get(), nullptr, 0, nullptr, nullptr, nullptr,
+                                       fileSystem, MAX_PATH + 1) &&
+         std::wcscmp(fileSystem, L"NTFS") == 0;
 }
 
 bool FolderListing::Next() {
@@ -168,6 +181,7 @@ void FolderListing::TakeBatchEntry() {
   name_ = entry_->FileName;
   nameLength_ = entry_->FileNameLength / sizeof(wchar_t);
   attributes_ = entry_->FileAttributes;
+  index_ = static_cast<uint64_t>(entry_->FileId.QuadPart);
 }
 
 void FolderListing::TakeFoundEntry() {
@@ -175,4 +189,5 @@ void FolderListing::TakeFoundEntry() {
   name_ = found->cFileName;
   nameLength_ = std::wcslen(found->cFileName);
   attributes_ = found->dwFileAttributes;
+  index_ = 0;
 }

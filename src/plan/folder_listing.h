@@ -19,6 +19,10 @@ struct FolderId {
   }
 };
 
+// The identity of a sub-folder as its parent's listing gives it: the 64-bit
+// index in the low half, on the parent's volume.
+FolderId ListedFolderId(uint64_t volume, uint64_t index);
+
 struct FolderIdHash {
   size_t operator()(const FolderId& id) const {
     uint64_t low, high;
@@ -51,6 +55,9 @@ class FolderListing {
   void Close();
   // The identity of the open folder; false when the file system gives none.
   bool ReadId(FolderId* id) const;
+  // True when the folder lies on NTFS, whose listings give each sub-folder
+  // the very id its own handle gives (ReFS and others may not).
+  bool ListedIdsHold() const;
   // Steps to the next entry; false at the end, and when reading failed.
   bool Next();
   // True when the listing ended because reading failed.
@@ -62,6 +69,8 @@ class FolderListing {
   const wchar_t* Name() const { return name_; }
   size_t NameLength() const { return nameLength_; }
   DWORD Attributes() const { return attributes_; }
+  // The current entry's file index; 0 where the listing gives none.
+  uint64_t Index() const { return index_; }
 
  private:
   bool ReadBatch();
@@ -79,4 +88,5 @@ class FolderListing {
   const wchar_t* name_ = nullptr;
   size_t nameLength_ = 0;
   DWORD attributes_ = 0;
+  uint64_t index_ = 0;
 };

@@ -57,7 +57,7 @@ class TreeScan {
     path_ = AbsolutePath(folder);
     if (path_.empty()) path_ = folder;  // counted as unread below
     if (path_.back() != L'\\') path_.push_back(L'\\');
-    Enter();
+    Enter(nullptr);
     while (depth_ > 0) {
       if (scanTick) scanTick();
       Level& level = levels_[depth_ - 1];
@@ -76,8 +76,14 @@ class TreeScan {
         path_.append(listing.Name(), listing.NameLength());
         path_.push_back(L'\\');
         // A sub-folder's files go in right here, before this folder's next
-        // entries.
-        Enter();
+        // entries. A link, junction or mount point may lead anywhere; a plain
+        // sub-folder lies on this folder's volume, and there the listing may
+        // already tell who it is.
+        FolderId listed;
+        const bool known = !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && level.listedIdsHold &&
+                           listing.Index() != 0;
+        if (known) listed = ListedFolderId(level.volume, listing.Index());
+        Enter(known ? &listed : nullptr);
         continue;
       }
       path_.append(listing.Name(), listing.NameLength());
@@ -97,14 +103,19 @@ class TreeScan {
  private:
   struct Level {
     FolderListing listing;
-    size_t length = 0;  // of path_ with this folder's trailing backslash
+    size_t length = 0;    // of path_ with this folder's trailing backslash
+    uint64_t volume = 0;  // of its identity, for the sub-folders' ones
+    bool listedIdsHold = false;
   };
 
   // Opens the folder path_ names (it ends with a backslash) as the next
   // level. A folder entered before on another path (a link, a junction)
-  // adds nothing; one that cannot be listed is counted. Its identity comes
-  // from its own handle: a parent's listing may report another id for it.
-  void Enter() {
+  // adds nothing; one that cannot be listed is counted. listed: its identity
+  // from its parent's listing, where that is the one its own handle would
+  // give; otherwise it is asked of its own handle (on ReFS and others a
+  // listing may report another id).
+  void Enter(const FolderId* listed) {
+    if (listed && entered_.count(*listed)) return;
     if (depth_ == levels_.size()) levels_.emplace_back();  // kept for reuse
     Level& level = levels_[depth_];
     bool opened;
@@ -116,14 +127,24 @@ class TreeScan {
       Unread(&result_.unreadFolders);
       return;
     }
+    FolderId id;
+    bool hasId = true;
+    if (listed) {
+      id = *listed;
+      level.listedIdsHold = true;
+    } else {
+      hasId = level.listing.ReadId(&id);
+      // Asked once per volume reached: at the source and at each link.
+      level.listedIdsHold = hasId && level.listing.ListedIdsHold();
+    }
     // A file system without ids tells folders apart by nothing: each is
     // entered, and a link cycle there ends where the path grows too long.
-    FolderId id;
-    if (level.listing.ReadId(&id) && !entered_.insert(id).second) {
+    if (hasId && !entered_.insert(id).second) {
       level.listing.Close();
       return;
     }
     level.length = path_.size();
+    level.volume = id.volume;
     ++depth_;
   }
 
