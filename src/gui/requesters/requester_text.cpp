@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "gui/core/gui_font.h"
+#include "gui/core/layer_instance.h"
 #include "gui/requesters.h"
 #include "gui/requesters/requester_owner.h"
 #include "gui/toolbox/display_scale.h"
@@ -220,7 +221,7 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt,
   const std::wstring captionCopy = caption ? caption : L"";
   const std::wstring promptCopy = prompt ? prompt : L"";
   const std::wstring defaultCopy = defaultText ? defaultText : L"";
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const HINSTANCE instance = LayerInstance();
   InputRequesterClass windowClass(instance);
   if (!windowClass.Ready()) return std::wstring();
 
