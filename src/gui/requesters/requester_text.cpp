@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <mutex>
 #include <string>
 #include <utility>
 
@@ -62,13 +61,13 @@ class InputRequesterClass {
   bool ready_ = false;
 };
 
-std::mutex classLock;
+CriticalSection classLock;
 int classUsers = 0;
 
 LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instance) {
-  std::lock_guard<std::mutex> hold(classLock);
+  const CriticalSectionLock hold(classLock);
   if (classUsers == 0) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
@@ -88,7 +87,7 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
 
 InputRequesterClass::~InputRequesterClass() {
   if (!ready_) return;
-  std::lock_guard<std::mutex> hold(classLock);
+  const CriticalSectionLock hold(classLock);
   if (--classUsers == 0) UnregisterClassW(ClassName, instance_);
 }
 

@@ -8,6 +8,7 @@
 #include "gui/event_codes.h"
 #include "gui/gadgets/gadget_part.h"
 #include "gui/toolbox/display_scale.h"
+#include "gui/toolbox/scoped.h"
 #include "gui/toolbox/window_text.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/window_record.h"
@@ -186,7 +187,8 @@ void CloseAppWindow(int number) {
   RemovePropW(hwnd, WindowNumberProperty());
   DestroyWindow(hwnd);
   UnregisterClassW(ClassName(number).text, LayerInstance());
-  if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  // The record is plain data in the table; its keys are freed by their owner here.
+  const ScopedAccelerators keys(record->accelerators);
   ReleaseGuiFont(record->font);
   GadgetTarget& target = CurrentGadgetTarget();
   if (target.window == hwnd) {
