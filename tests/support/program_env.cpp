@@ -40,8 +40,7 @@ bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > timeoutMs) return false;
-    Program().CurrentEvent = WaitAppEvent(10);
-    DispatchAppEvent(Program().CurrentEvent);
+    RunEventLoopOnce(10);
   }
   return true;
 }
