@@ -7,9 +7,6 @@
 #include "plan/size_units.h"
 
 namespace {
-// An overlapped window, centred on the screen, opened hidden.
-constexpr unsigned MainWindowFlags = WS_OVERLAPPEDWINDOW | WindowCentreOnScreen | WindowHidden;
-static_assert(MainWindowFlags == 0x10CF0001, "main window flags");
 constexpr unsigned SpinFlags = SpinReadOnly | SpinShowsPosition;
 constexpr int SpinMaximum = 9999999;
 }  // namespace

@@ -499,10 +499,10 @@ TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
   source_.WriteFile(L"a", "a");
   SetSource(source_.Path());
   PostGadgetClick(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(L"InputRequester", nullptr) != nullptr; }));
+  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(TextRequesterClass, nullptr) != nullptr; }));
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());
-  EXPECT_EQ(FindWindowW(L"InputRequester", nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(TextRequesterClass, nullptr), nullptr);
   CloseProgressWindow();
   EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
 }

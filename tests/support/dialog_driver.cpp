@@ -69,7 +69,7 @@ DialogMatch MessageBoxMatch(const wchar_t* caption) {
 }
 
 DialogMatch TextRequesterMatch(const wchar_t* caption) {
-  DialogMatch m = WindowOfClass(L"InputRequester", caption);
+  DialogMatch m = WindowOfClass(TextRequesterClass, caption);
   // The OK button is built last; before it the requester is still being set up.
   m.accept = [](HWND requester) { return GetDlgItem(requester, TextRequesterOk) != nullptr; };
   return m;
