@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 
 #include "gui/app_window.h"
-#include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "plan/size_units.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
+#include "gui/event_queue.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"

@@ -1,9 +1,9 @@
 #include <thread>
 
 #include "gui/app_window.h"
-#include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "gui_test_support.h"
 
 namespace {
