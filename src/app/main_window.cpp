@@ -11,10 +11,10 @@ constexpr unsigned SpinFlags = SpinReadOnly | SpinShowsPosition;
 constexpr int SpinMaximum = 9999999;
 }  // namespace
 
-int CreateMainWindow() {
+void CreateMainWindow() {
   if (!OpenAppWindow(MainWindow, 435, 191, 576, 422, L"Quoddle - Bundelor 1.0", MainWindowFlags,
                      nullptr)) {
-    return 0;
+    return;
   }
   // The window may never get smaller than it was created (the screen may
   // have cut it already, so measure rather than assume 576 x 422).
@@ -54,5 +54,4 @@ int CreateMainWindow() {
   while (PollAppEvent() != 0) {
   }
   SetAppWindowHidden(MainWindow, 0);
-  return 0;
 }

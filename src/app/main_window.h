@@ -30,5 +30,5 @@ enum MainGadget : int {
 };
 
 // Opens window 0 with its seventeen gadgets and initial values, then shows
-// it. Returns 0 (also when the window cannot be opened).
-int CreateMainWindow();
+// it; when the window cannot be opened, there is nothing to show.
+void CreateMainWindow();
