@@ -258,3 +258,10 @@ void SetAppWindowTitle(int number, const wchar_t* title) {
   const WindowRecord* record = LookupWindow(number);
   if (record && title) SetWindowTextW(record->handle, title);
 }
+
+// Here, beside CloseAppWindow, so that the table below knows nothing of the
+// window operations above it.
+void ShutDownWindowPart() {
+  NumberTable<WindowRecord>& table = WindowTable();
+  for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
+}
