@@ -6,6 +6,7 @@
 
 #include "bench_clock.h"
 #include "gui/events.h"
+#include "gui/toolbox/scoped.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ void Walk(std::wstring& folder, F&& onFile) {
   const size_t length = folder.size();
   folder += L"*.*";
   WIN32_FIND_DATAW record;
-  HANDLE find = FindFirstFileW(folder.c_str(), &record);
+  const ScopedFind find(FindFirstFileW(folder.c_str(), &record));
   folder.resize(length);
-  if (find == INVALID_HANDLE_VALUE) return;
+  if (!find.Valid()) return;
   do {
     if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       if (IsDotName(record.cFileName)) continue;
@@ -33,8 +34,7 @@ void Walk(std::wstring& folder, F&& onFile) {
       onFile(folder, record.cFileName);
     }
     folder.resize(length);
-  } while (FindNextFileW(find, &record));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &record));
 }
 
 std::wstring WithBackslash(std::wstring folder) {

@@ -56,11 +56,9 @@ LRESULT CALLBACK WatchRun(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // Runs the program's loop until the event of this gadget has been handled.
 double DispatchUntilHandled(int gadget, double start) {
   for (;;) {
-    const int code = WaitAppEvent(10);
-    Program().CurrentEvent = code;
-    const bool wanted = code == EventGadget && EventGadgetNumber() == gadget;
-    DispatchAppEvent(code);
-    if (wanted) return Now() - start;
+    // The handlers measured here run no loop of their own, so the event's
+    // fields are still the ones the turn took.
+    if (RunEventLoopOnce(10) == EventGadget && EventGadgetNumber() == gadget) return Now() - start;
     if (Now() - start > 1800.0) return -1.0;
   }
 }

@@ -75,9 +75,12 @@ void DispatchAppEvent(int code) {
   }
 }
 
+int RunEventLoopOnce(int timeoutMs) {
+  Program().CurrentEvent = WaitAppEvent(timeoutMs);
+  DispatchAppEvent(Program().CurrentEvent);
+  return Program().CurrentEvent;
+}
+
 void RunEventLoop() {
-  for (;;) {
-    Program().CurrentEvent = WaitAppEvent(10);
-    DispatchAppEvent(Program().CurrentEvent);
-  }
+  for (;;) RunEventLoopOnce(10);
 }

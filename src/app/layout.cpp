@@ -1,8 +1,8 @@
 #include "app/handlers.h"
 #include "app/main_window.h"
 #include "gui/app_window.h"
-#include "gui/event_codes.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 
 void LayoutMainWindow() {
   // The sizes now, not those carried by the event: events can lag behind.

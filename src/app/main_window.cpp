@@ -1,23 +1,20 @@
 #include "app/main_window.h"
 
 #include "gui/app_window.h"
-#include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "plan/size_units.h"
 
 namespace {
-// An overlapped window, centred on the screen, opened hidden.
-constexpr unsigned MainWindowFlags = WS_OVERLAPPEDWINDOW | WindowCentreOnScreen | WindowHidden;
-static_assert(MainWindowFlags == 0x10CF0001, "main window flags");
 constexpr unsigned SpinFlags = SpinReadOnly | SpinShowsPosition;
 constexpr int SpinMaximum = 9999999;
 }  // namespace
 
-int CreateMainWindow() {
+void CreateMainWindow() {
   if (!OpenAppWindow(MainWindow, 435, 191, 576, 422, L"Quoddle - Bundelor 1.0", MainWindowFlags,
                      nullptr)) {
-    return 0;
+    return;
   }
   // The window may never get smaller than it was created (the screen may
   // have cut it already, so measure rather than assume 576 x 422).
@@ -57,5 +54,4 @@ int CreateMainWindow() {
   while (PollAppEvent() != 0) {
   }
   SetAppWindowHidden(MainWindow, 0);
-  return 0;
 }

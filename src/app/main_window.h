@@ -1,6 +1,12 @@
 #pragma once
+#include <windows.h>
+
+#include "gui/app_window.h"
 
 constexpr int MainWindow = 0;
+// An overlapped window, centred on the screen, opened hidden.
+constexpr unsigned MainWindowFlags = WS_OVERLAPPEDWINDOW | WindowCentreOnScreen | WindowHidden;
+static_assert(MainWindowFlags == 0x10CF0001, "main window flags");
 
 // Gadgets of the main window; the numbers are what every handler uses.
 enum MainGadget : int {
@@ -24,5 +30,5 @@ enum MainGadget : int {
 };
 
 // Opens window 0 with its seventeen gadgets and initial values, then shows
-// it. Returns 0 (also when the window cannot be opened).
-int CreateMainWindow();
+// it; when the window cannot be opened, there is nothing to show.
+void CreateMainWindow();

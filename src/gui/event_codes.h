@@ -21,6 +21,3 @@ enum GadgetEventSubtype : int {
   SubtypeFocusLost = 14001,
   SubtypeDragStart = 14002,
 };
-
-// "Keep the current value" in bounds and placing; "no position" when opening.
-constexpr int KeepValue = -65535;

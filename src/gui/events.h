@@ -2,7 +2,8 @@
 #include <string>
 #include <vector>
 
-// Per-thread event queue and the wait for events.
+// The wait for events and the fields of the event it returned; the queue it
+// takes them from is in event_queue.h.
 
 // timeoutMs: -1 waits without limit, 0 does not wait. Returns an event code,
 // 0 when nothing happened in time, or the number of a dispatched message that
@@ -17,6 +18,3 @@ int EventSubtype();
 // Full paths of what was dropped with the event last returned, in the order
 // the drop gave them; empty for any other event.
 const std::vector<std::wstring>& EventDroppedPaths();
-
-// Appends to the calling thread's queue unless equal to the last unread event.
-void QueueAppEvent(int code, int gadget, int window, int subtype);

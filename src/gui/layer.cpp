@@ -4,16 +4,19 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
+
+#include <optional>
 
 #include "gui/core/layer_instance.h"
 #include "gui/core/owner_call.h"
 #include "gui/core/properties.h"
 #include "gui/gadgets/gadget_part.h"
+#include "gui/toolbox/scoped_shell.h"
 #include "gui/windows/window_record.h"
 
 namespace {
-bool comStarted = false;
+// COM of the thread that started the layer, until the layer ends.
+std::optional<ComApartment> com;
 }  // namespace
 
 bool InitGuiLayer(HINSTANCE instance) {
@@ -23,15 +26,12 @@ bool InitGuiLayer(HINSTANCE instance) {
   InitWindowPart();
   InitGadgetPart();
   InitCommonControls();
-  comStarted = SUCCEEDED(CoInitialize(nullptr));
+  com.emplace();
   return true;
 }
 
 void ShutDownGuiLayer() {
   ShutDownWindowPart();
   ShutDownGadgetPart();
-  if (comStarted) {
-    CoUninitialize();
-    comStarted = false;
-  }
+  com.reset();
 }

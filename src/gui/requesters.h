@@ -17,5 +17,15 @@ static_assert(MessageInformation == 64 && MessageWarning == 48, "message box ico
 static_assert(MessageYesNo == 0x134, "question box flags");
 // The text entered; "" on Esc, on close, or when an empty field is confirmed.
 std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt, const wchar_t* defaultText);
+// The text requester's window class and the numbers of its controls, for
+// whoever finds and answers it from outside; Enter sends the OK command, Esc
+// the cancel command.
+constexpr wchar_t TextRequesterClass[] = L"InputRequester";
+enum TextRequesterControl : int {
+  TextRequesterPrompt = 0,
+  TextRequesterEntry = 10,
+  TextRequesterOk = 1000,
+  TextRequesterCancel = 1001,
+};
 // The chosen folder ending in "\", or "" when cancelled.
 std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath);

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr uint64_t kMiB = uint64_t{1024} * 1024;
+constexpr uint64_t MiB = uint64_t{1024} * 1024;
 
 }  // namespace
 
@@ -12,9 +12,9 @@ std::wstring FormatMiB(int64_t bytes) {
   const bool negative = bytes < 0;
   const uint64_t magnitude =
       negative ? uint64_t{0} - static_cast<uint64_t>(bytes) : static_cast<uint64_t>(bytes);
-  uint64_t whole = magnitude / kMiB;
-  const uint64_t rest = magnitude % kMiB;  // below 2^20, so rest * 200 cannot overflow
-  uint64_t cents = (rest * 200 + kMiB) / (2 * kMiB);
+  uint64_t whole = magnitude / MiB;
+  const uint64_t rest = magnitude % MiB;  // below 2^20, so rest * 200 cannot overflow
+  uint64_t cents = (rest * 200 + MiB) / (2 * MiB);
   if (cents == 100) {
     ++whole;
     cents = 0;

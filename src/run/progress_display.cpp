@@ -1,10 +1,9 @@
 #include "run/progress_display.h"
 
-#include <mutex>
-
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/owner_notice.h"
+#include "gui/toolbox/scoped.h"
 #include "run/progress_window.h"
 #include "run/taskbar_progress.h"
 
@@ -21,7 +20,7 @@ struct Progress {
 };
 
 // Written by the worker, read by the main thread.
-std::mutex publishedLock;
+CriticalSection publishedLock;
 Progress published;
 // What the gadgets show (main thread only).
 Progress shown;
@@ -29,7 +28,7 @@ Progress shown;
 void ShowLatest() {
   Progress latest;
   {
-    std::lock_guard<std::mutex> hold(publishedLock);
+    const CriticalSectionLock hold(publishedLock);
     latest = published;
   }
   if (latest.fileName != shown.fileName) WriteText(CurrentFileText, latest.fileName.c_str());
@@ -51,7 +50,7 @@ OwnerNotice notice(ShowLatest, RefreshIntervalMs);
 
 void AttachProgressDisplay() {
   {
-    std::lock_guard<std::mutex> hold(publishedLock);
+    const CriticalSectionLock hold(publishedLock);
     published = Progress();
   }
   shown = Progress();  // the label starts empty, the bar at 0
@@ -65,7 +64,7 @@ void DetachProgressDisplay() {
 
 void PublishProgress(const std::wstring& fileName, int filesDone) {
   {
-    std::lock_guard<std::mutex> hold(publishedLock);
+    const CriticalSectionLock hold(publishedLock);
     published.fileName.assign(fileName);  // keeps the buffer: no allocation per file
     published.filesDone = filesDone;
   }
@@ -79,7 +78,7 @@ void ShowProgressExactly(const std::wstring& fileName, int filesDone) {
 
 void ShowRunStopped() {
   {
-    std::lock_guard<std::mutex> hold(publishedLock);
+    const CriticalSectionLock hold(publishedLock);
     published.stopped = true;
   }
   notice.Deliver();

@@ -94,7 +94,7 @@ TEST_P(DisplayScaleTest, WindowsAreLaidOutAtTheScaleAndEveryTextFits) {
 
   // The naming requester, with the progress window still hidden behind it.
   ClickGadget(RunButton);
-  HWND requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption);
+  HWND requester = WaitForWindow(app_.Id(), TextRequesterClass, ProgramCaption);
   ASSERT_NE(requester, nullptr);
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(requester, TextRequesterOk) != nullptr; }));
   WaitIdle(requester);

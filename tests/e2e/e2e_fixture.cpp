@@ -55,7 +55,7 @@ int E2eTest::FocusedGadget(int expected) {
 
 void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) {
   ClickGadget(RunButton);
-  HWND requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption);
+  HWND requester = WaitForWindow(app_.Id(), TextRequesterClass, ProgramCaption);
   ASSERT_NE(requester, nullptr) << "no naming requester after the run button";
   ASSERT_TRUE(WaitFor([&] { return GetDlgItem(requester, TextRequesterOk) != nullptr; }));
   WaitIdle(requester);

@@ -260,7 +260,7 @@ TEST_F(RunTest, ARunStartedRightAfterAnEndedOneKeepsItsProgressWindow) {
     // That click started a run, or it came too early and was ignored: again then.
     HWND requester = nullptr;
     for (int i = 0; i < 3 && !requester; ++i) {
-      requester = WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption, 1000);
+      requester = WaitForWindow(app_.Id(), TextRequesterClass, ProgramCaption, 1000);
       if (!requester) ClickGadget(RunButton);
     }
     ASSERT_NE(requester, nullptr) << cancelled;

@@ -56,7 +56,7 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ClickGadget(RunButton);
   EXPECT_EQ(AnswerMessage(), OneFolder + source.Path() + L"\\" + LostContent);
-  EXPECT_NE(WaitForWindow(app_.Id(), L"InputRequester", ProgramCaption), nullptr);
+  EXPECT_NE(WaitForWindow(app_.Id(), TextRequesterClass, ProgramCaption), nullptr);
 }
 
 }  // namespace

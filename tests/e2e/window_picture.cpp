@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "gui/toolbox/scoped.h"
+
 bool SaveWindowPicture(HWND window, const std::wstring& path) {
   RECT r = {};
   if (!GetWindowRect(window, &r)) return false;
@@ -34,13 +36,11 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof file + sizeof info;
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (out == INVALID_HANDLE_VALUE) return false;
+  const ScopedFileHandle out(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out.Valid()) return false;
   DWORD written = 0;
-  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
-            WriteFile(out, &info, sizeof info, &written, nullptr) &&
-            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-  CloseHandle(out);
-  return ok;
+  return WriteFile(out.Get(), &file, sizeof file, &written, nullptr) &&
+         WriteFile(out.Get(), &info, sizeof info, &written, nullptr) &&
+         WriteFile(out.Get(), pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
 }

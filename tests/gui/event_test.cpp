@@ -6,6 +6,7 @@
 
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
+#include "gui/event_queue.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
@@ -145,7 +146,7 @@ TEST_F(EventTest, MinimiseRestoreAndMaximise) {
 // The program's worker drives the progress window while the main thread
 // waits, and ends with WM_CLOSE.
 TEST_F(EventTest, AnotherThreadsOperationsAreServedDuringTheWait) {
-  ASSERT_NE(OpenAppWindow(1, 0, 0, 400, 103, L"Dateien kopieren...", ProgressWindowLike, window_),
+  ASSERT_NE(OpenAppWindow(1, 0, 0, 400, 103, L"Dateien kopieren...", ProgressWindowFlags, window_),
             nullptr);
   NewLabel(18, 40, 10, 350, 20, L"");
   NewProgressBar(19, 10, 30, 380, 15, 0, 100, 1);

@@ -10,6 +10,7 @@
 #include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "gui_test_support.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "gui/events.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "gui_test_support.h"
 
 namespace {

@@ -6,17 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"  // the flag words the program opens its windows with
 #include "gui/app_window.h"
+#include "run/progress_window.h"
 #include "support/input.h"
 #include "support/read.h"
-
-// Flag words as the program opens its windows: the main window (overlapped,
-// centred on the screen) and the progress window (a caption, centred on its
-// owner), both hidden.
-constexpr unsigned MainWindowLike = WS_OVERLAPPEDWINDOW | WindowCentreOnScreen | WindowHidden;
-static_assert(MainWindowLike == 0x10CF0001, "main window flags");
-constexpr unsigned ProgressWindowLike = WindowCentreOnParent | WindowHidden;
-static_assert(ProgressWindowLike == 0x10000002, "progress window flags");
 
 // Events as a program's loop sees them, real input through the system's
 // input queue, and a window for the gadgets of a test.

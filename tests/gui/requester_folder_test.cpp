@@ -7,6 +7,7 @@
 
 #include "gui/requester_folder_path.h"
 #include "gui/requesters.h"
+#include "gui/toolbox/scoped_shell.h"
 #include "support/dialog_driver.h"
 #include "support/temp_dir.h"
 
@@ -101,8 +102,10 @@ TEST(RequestFolder, OpensWithTheStartFolderSelected) {
 }
 
 TEST(RequestFolder, AShellItemWithoutAPathCountsAsCancelled) {
-  PIDLIST_ABSOLUTE computer = nullptr;
-  ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+  PIDLIST_ABSOLUTE found = nullptr;
+  ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &found), S_OK);
+  const ScopedTaskMemory<PIDLIST_ABSOLUTE> owned(found);
+  const PIDLIST_ABSOLUTE computer = owned.Get();
   OwnerWindow owner(40, 40, 300, 200);
   DialogAnswerer answers(FolderChooserMatch(),
                          [&](HWND chooser) { ChooseShellItem(chooser, computer); });
@@ -110,7 +113,6 @@ TEST(RequestFolder, AShellItemWithoutAPathCountsAsCancelled) {
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(IsWindow(answers.Window(0))) << "OK did not close the chooser";
   EXPECT_EQ(result, L"");
-  CoTaskMemFree(computer);
 }
 
 TEST(RequestFolder, WorksOnAThreadOfItsOwnAndLeavesItsComAsItWas) {

@@ -16,7 +16,7 @@ const wchar_t Prompt[] = L"Benennung der Paket-Verzeichnisse:";
 bool ClassRegistered() {
   WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
-  return GetClassInfoExW(GetModuleHandleW(nullptr), L"InputRequester", &wc) != FALSE;
+  return GetClassInfoExW(GetModuleHandleW(nullptr), TextRequesterClass, &wc) != FALSE;
 }
 
 TEST(RequestText, EnterKeepsTheDefaultWithTheCaretAfterIt) {
@@ -125,7 +125,7 @@ TEST(RequestText, AMoveToAnotherDisplayScaleLaysItOutAtIt) {
     SendMessageW(requester, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&r));
     GetWindowRect(requester, &r);
     seen = {{0, 0, r.right - r.left, r.bottom - r.top}};
-    for (int id : {0, TextRequesterEntry, TextRequesterOk}) {
+    for (int id : {TextRequesterPrompt, TextRequesterEntry, TextRequesterOk}) {
       seen.push_back(ControlRect(GetDlgItem(requester, id)));
     }
     font = ControlFontHeight(GetDlgItem(requester, TextRequesterOk));
@@ -187,12 +187,12 @@ TEST(RequestText, WorksWithItsClassLeftRegistered) {
   WNDCLASSEXW leftOver = {};
   leftOver.cbSize = sizeof leftOver;
   DialogAnswerer first(TextRequesterMatch(Caption), [&](HWND requester) {
-    GetClassInfoExW(GetModuleHandleW(nullptr), L"InputRequester", &leftOver);
+    GetClassInfoExW(GetModuleHandleW(nullptr), TextRequesterClass, &leftOver);
     PostKey(requester, VK_RETURN);
   });
   RequestText(Caption, Prompt, L"a");
   ASSERT_TRUE(first.Answered()) << first.Report();
-  leftOver.lpszClassName = L"InputRequester";
+  leftOver.lpszClassName = TextRequesterClass;
   ASSERT_NE(RegisterClassExW(&leftOver), 0);
   DialogAnswerer second(TextRequesterMatch(Caption), AnswerEnter());
   EXPECT_EQ(RequestText(Caption, Prompt, L"Paket #"), L"Paket #");

@@ -1,9 +1,9 @@
 #include <thread>
 
 #include "gui/app_window.h"
-#include "gui/event_codes.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/keep_value.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -18,8 +18,8 @@ TEST_F(WindowTest, FlagWordsBecomeStylesAndEachNumberItsClass) {
     DWORD frameBits;  // style & 0x00FF0000
     bool visible, toolWindow;
   } const cases[] = {
-      {MainWindowLike, WS_OVERLAPPEDWINDOW, false, false},
-      {ProgressWindowLike, WS_CAPTION, false, false},  // caption added, no system menu
+      {MainWindowFlags, WS_OVERLAPPEDWINDOW, false, false},
+      {ProgressWindowFlags, WS_CAPTION, false, false},  // caption added, no system menu
       // A tool window has neither box.
       {WS_OVERLAPPEDWINDOW | WindowToolWindow, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, true, true},
       // No caption added beside another bit.
@@ -88,10 +88,10 @@ TEST_F(WindowTest, CentringOnTheScreenOrTheParent) {
     unsigned flags;
     HWND parent;
   } const cases[] = {
-      {301, 201, MainWindowLike, nullptr},
-      {screenWidth + 300, screenHeight + 200, MainWindowLike, nullptr},  // cut to the screen
-      {400, 103, ProgressWindowLike, window_},
-      {screenWidth, 103, ProgressWindowLike, window_},  // would start left of the screen
+      {301, 201, MainWindowFlags, nullptr},
+      {screenWidth + 300, screenHeight + 200, MainWindowFlags, nullptr},  // cut to the screen
+      {400, 103, ProgressWindowFlags, window_},
+      {screenWidth, 103, ProgressWindowFlags, window_},  // would start left of the screen
   };
   for (const Case& c : cases) {
     const HWND hwnd = OpenAppWindow(1, 435, 191, c.width, c.height, L"", c.flags, c.parent);
@@ -141,7 +141,7 @@ TEST_F(WindowTest, BorderDragStopsAtTheMinimumAndGrowsFreely) {
   SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &saved, 0);
   for (BOOL full : {FALSE, TRUE}) {
     SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
-    const HWND hwnd = OpenAppWindow(0, 0, 0, 300, 200, L"Ziehen", MainWindowLike, nullptr);
+    const HWND hwnd = OpenAppWindow(0, 0, 0, 300, 200, L"Ziehen", MainWindowFlags, nullptr);
     SetAppWindowBounds(0, AppWindowInnerWidth(0), AppWindowInnerHeight(0), KeepValue, KeepValue);
     SetAppWindowHidden(0, 0);
     BringToFront(hwnd);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gui/toolbox/long_path.h"
+#include "gui/toolbox/scoped.h"
 #include "plan/folder_listing.h"
 #include "plan/unread_notice.h"
 #include "support/folder_link.h"
@@ -282,14 +283,13 @@ using Listing = std::map<std::wstring, int64_t>;
 Listing FilesIn(const std::wstring& folder) {
   Listing files;
   WIN32_FIND_DATAW record;
-  HANDLE find = FindFirstFileW((folder + L"\\*.*").c_str(), &record);
-  if (find == INVALID_HANDLE_VALUE) return files;
+  const ScopedFind find(FindFirstFileW((folder + L"\\*.*").c_str(), &record));
+  if (!find.Valid()) return files;
   do {
     if (record.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
     files[record.cFileName] =
         (static_cast<int64_t>(record.nFileSizeHigh) << 32) | record.nFileSizeLow;
-  } while (FindNextFileW(find, &record));
-  FindClose(find);
+  } while (FindNextFileW(find.Get(), &record));
   return files;
 }
 

@@ -123,6 +123,7 @@ TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &startup, &process))
       << GetLastError();
+  const ScopedHandle thread(process.hThread), program(process.hProcess);
   HWND found = WaitForWindow(process.dwProcessId, nullptr, MainTitle, 10000);
   EXPECT_NE(found, nullptr) << "no main window appeared";
   if (found) PostMessageW(found, WM_CLOSE, 0, 0);
@@ -132,8 +133,6 @@ TEST(Program, StartsWithItsMainWindowAndEndsWithExitCodeZeroWhenClosed) {
   DWORD code = 1234;
   GetExitCodeProcess(process.hProcess, &code);
   EXPECT_EQ(code, 0u);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/program_state.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "gui/toolbox/scoped.h"
 #include "run/packaging_run_fixture.h"
 #include "run/packaging_worker.h"
 #include "run/progress_window.h"
@@ -498,10 +499,10 @@ TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
   source_.WriteFile(L"a", "a");
   SetSource(source_.Path());
   PostGadgetClick(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(L"InputRequester", nullptr) != nullptr; }));
+  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(TextRequesterClass, nullptr) != nullptr; }));
   FinishRunBeforeExit();
   EXPECT_FALSE(RunInProgress());
-  EXPECT_EQ(FindWindowW(L"InputRequester", nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(TextRequesterClass, nullptr), nullptr);
   CloseProgressWindow();
   EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
 }
@@ -509,18 +510,17 @@ TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
 TEST_F(PackagingRunTest, EndingTheProgramBeforeTheWorkerStartsStopsIt) {
   // Without the guard the worker would ask for its pattern for ever; end the
   // test program then rather than at its time-out.
-  HANDLE ended = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread watchdog([ended] {
-    if (WaitForSingleObject(ended, 30000) == WAIT_OBJECT_0) return;
+  const ScopedHandle ended(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::thread watchdog([event = ended.Get()] {
+    if (WaitForSingleObject(event, 30000) == WAIT_OBJECT_0) return;
     std::fputs("the ending program waits for ever for its worker\n", stderr);
     ExitProcess(1);
   });
   holdNextWorker = true;
   StartPackagingRun(TransferCopy, *Program().Files, AppWindowHandle(MainWindow));
   FinishRunBeforeExit();
-  SetEvent(ended);
+  SetEvent(ended.Get());
   watchdog.join();
-  CloseHandle(ended);
   EXPECT_FALSE(RunInProgress());
   EXPECT_EQ(heldThread.load(), RunWorkerThreadId()) << "the worker started before the close";
   CloseProgressWindow();

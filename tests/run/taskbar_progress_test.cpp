@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "gui/toolbox/scoped.h"
 #include "run/packaging_run_fixture.h"
 #include "run/taskbar_progress.h"
 #include "support/program_texts.h"
@@ -19,16 +19,16 @@ namespace {
 using namespace std::string_literals;
 
 // What the buttons were told, in order; the message steps read it from their thread.
-std::mutex callsLock;
+CriticalSection callsLock;
 std::vector<std::string> calls;
 
 void Record(const std::string& call) {
-  std::lock_guard<std::mutex> hold(callsLock);
+  const CriticalSectionLock hold(callsLock);
   calls.push_back(call);
 }
 
 std::vector<std::string> TakeCalls() {
-  std::lock_guard<std::mutex> hold(callsLock);
+  const CriticalSectionLock hold(callsLock);
   return std::move(calls);
 }
 

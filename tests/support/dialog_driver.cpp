@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "gui/toolbox/scoped_shell.h"
 #include "support/pump.h"
 
 namespace {
@@ -69,7 +70,7 @@ DialogMatch MessageBoxMatch(const wchar_t* caption) {
 }
 
 DialogMatch TextRequesterMatch(const wchar_t* caption) {
-  DialogMatch m = WindowOfClass(L"InputRequester", caption);
+  DialogMatch m = WindowOfClass(TextRequesterClass, caption);
   // The OK button is built last; before it the requester is still being set up.
   m.accept = [](HWND requester) { return GetDlgItem(requester, TextRequesterOk) != nullptr; };
   return m;
@@ -95,7 +96,7 @@ void DialogAnswerer::Join() {
 
 void DialogAnswerer::Run() {
   // The shell's display names are read from this thread.
-  const HRESULT com = CoInitialize(nullptr);
+  const ComApartment com;
   for (size_t i = 0; i < steps_.size(); ++i) {
     const DialogStep& step = steps_[i];
     if (!found_.empty() && !WaitFor([&] { return Gone(found_.back()); }, timeoutMs_)) {
@@ -117,7 +118,6 @@ void DialogAnswerer::Run() {
     found_.push_back(found);
     if (step.action) step.action(found);
   }
-  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 bool DialogAnswerer::Answered() {

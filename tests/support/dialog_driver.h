@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "gui/requesters.h"
 #include "support/find.h"
 #include "support/folder_chooser.h"
 #include "support/input.h"
@@ -44,9 +45,6 @@ DialogMatch WindowOfClass(const wchar_t* className, const wchar_t* title);
 DialogMatch MessageBoxMatch(const wchar_t* caption);
 // The text requester with this caption, once its controls are built.
 DialogMatch TextRequesterMatch(const wchar_t* caption);
-// The text requester's controls (the product keeps their numbers inside it).
-constexpr int TextRequesterEntry = 10;
-constexpr int TextRequesterOk = 1000;
 // The shell's folder chooser: a "#32770" holding a folder tree.
 DialogMatch FolderChooserMatch();
 

@@ -5,6 +5,7 @@
 
 #include <cwchar>
 
+#include "gui/toolbox/scoped.h"
 #include "support/find.h"
 #include "support/input.h"
 #include "support/read.h"
@@ -21,28 +22,27 @@ class RemoteBuffer {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     constexpr DWORD Access = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
-    process_ = OpenProcess(Access, FALSE, processId);
-    address_ =
-        process_ ? VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
-                 : nullptr;
+    process_.Reset(OpenProcess(Access, FALSE, processId));
+    address_ = process_.Valid() ? VirtualAllocEx(process_.Get(), nullptr, size,
+                                                 MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                                : nullptr;
   }
   ~RemoteBuffer() {
-    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
+    if (address_) VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE);
   }
   RemoteBuffer(const RemoteBuffer&) = delete;
   RemoteBuffer& operator=(const RemoteBuffer&) = delete;
   void* Address() const { return address_; }
   bool Write(const void* data, size_t size) {
-    return address_ && WriteProcessMemory(process_, address_, data, size, nullptr);
+    return address_ && WriteProcessMemory(process_.Get(), address_, data, size, nullptr);
   }
   bool Read(void* data, size_t size, size_t offset) const {
     const char* from = static_cast<char*>(address_) + offset;
-    return address_ && ReadProcessMemory(process_, from, data, size, nullptr);
+    return address_ && ReadProcessMemory(process_.Get(), from, data, size, nullptr);
   }
 
  private:
-  HANDLE process_;
+  ScopedHandle process_;
   void* address_;
 };
 

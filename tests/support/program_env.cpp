@@ -8,6 +8,7 @@
 #include "app/start_up.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
+#include "gui/toolbox/scoped.h"
 #include "support/read.h"
 
 namespace {
@@ -39,8 +40,7 @@ bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (!done()) {
     if (GetTickCount() - start > timeoutMs) return false;
-    Program().CurrentEvent = WaitAppEvent(10);
-    DispatchAppEvent(Program().CurrentEvent);
+    RunEventLoopOnce(10);
   }
   return true;
 }
@@ -69,13 +69,13 @@ std::vector<std::wstring> ListLines(int gadget) { return ListLines(GadgetHandle(
 RECT GadgetRect(int gadget) { return ControlRect(GadgetHandle(gadget)); }
 
 void MakeFileOfSize(const std::wstring& path, long long size) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE) << GetLastError();
+  const ScopedFileHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  ASSERT_TRUE(file.Valid()) << GetLastError();
   LARGE_INTEGER end;
   end.QuadPart = size;
-  SetFilePointerEx(h, end, nullptr, FILE_BEGIN);
-  SetEndOfFile(h);
-  CloseHandle(h);
+  SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN);
+  SetEndOfFile(file.Get());
 }
 
 void SetSource(const std::wstring& folder) { WriteText(SourcePathField, folder.c_str()); }

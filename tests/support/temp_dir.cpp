@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gui/toolbox/long_path.h"
+#include "gui/toolbox/scoped.h"
 #include "support/unix_side.h"
 
 namespace {
@@ -80,13 +81,12 @@ bool TempDir::RunOnLinux(const std::wstring& script) const {
 void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) const {
   const std::wstring full = *this / relative;
   MakeParents(full);
-  HANDLE h = CreateFileW(Platform(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return;
+  const ScopedFileHandle file(CreateFileW(Platform(full).c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return;
   DWORD written = 0;
   if (!bytes.empty())
-    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(h);
+    ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 void TempDir::WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed) const {
@@ -101,13 +101,12 @@ void TempDir::WriteSizedFile(const std::wstring& relative, int64_t size, unsigne
 
 std::string ReadWholeFile(const std::wstring& path) {
   std::string out;
-  HANDLE h = CreateFileW(Platform(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return out;
+  const ScopedFileHandle file(CreateFileW(Platform(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file.Valid()) return out;
   char buffer[65536];
   DWORD got = 0;
-  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got) out.append(buffer, got);
-  CloseHandle(h);
+  while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got) out.append(buffer, got);
   return out;
 }
 
@@ -123,8 +122,8 @@ bool FolderExists(const std::wstring& path) {
 
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW(Platform(path + L"\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
+  const ScopedFind find(FindFirstFileW(Platform(path + L"\\*").c_str(), &data));
+  if (find.Valid()) {
     do {
       const std::wstring name = data.cFileName;
       if (name == L"." || name == L"..") continue;
@@ -138,8 +137,7 @@ void RemoveTree(const std::wstring& path) {
         SetFileAttributesW(Platform(child).c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(Platform(child).c_str());
       }
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    } while (FindNextFileW(find.Get(), &data));
   }
   RemoveDirectoryW(Platform(path).c_str());
 }

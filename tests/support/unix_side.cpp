@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "gui/toolbox/scoped.h"
+
 namespace {
 using UnixNameFn = char*(CDECL*)(const wchar_t*);
 }  // namespace
@@ -25,8 +27,8 @@ bool RunUnix(std::wstring commandLine, const std::function<bool()>& done) {
                       &startup, &process)) {
     return false;
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  // Not waited for: the result is looked for below.
+  const ScopedHandle thread(process.hThread), program(process.hProcess);
   for (int waited = 0; waited < 10000; waited += 20) {
     if (done()) return true;
     Sleep(20);

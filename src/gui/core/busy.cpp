@@ -1,6 +1,6 @@
 #include "gui/busy.h"
 
-#include "gui/core/busy_cursor.h"
+#include "gui/core/busy.h"
 
 namespace {
 

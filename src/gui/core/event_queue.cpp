@@ -1,7 +1,7 @@
 #include "gui/core/event_queue.h"
 #include "gui/core/event_state.h"
 #include "gui/event_codes.h"
-#include "gui/events.h"
+#include "gui/event_queue.h"
 
 #include <utility>
 
@@ -35,8 +35,3 @@ void SetPendingGadgetEvent(int gadget, int subtype) {
   current.gadget = gadget;
   current.subtype = subtype;
 }
-
-int EventGadgetNumber() { return CurrentEventState().snapshot.gadget; }
-int EventWindowNumber() { return CurrentEventState().snapshot.window; }
-int EventSubtype() { return CurrentEventState().snapshot.subtype; }
-const std::vector<std::wstring>& EventDroppedPaths() { return CurrentEventState().droppedPaths; }

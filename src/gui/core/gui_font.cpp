@@ -1,9 +1,9 @@
 #include "gui/core/gui_font.h"
 
-#include <mutex>
 #include <vector>
 
 #include "gui/toolbox/display_scale.h"
+#include "gui/toolbox/scoped.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ struct ScaledFont {
 };
 
 // Windows of both threads and the requesters take fonts from here.
-std::mutex fontsLock;
+CriticalSection fontsLock;
 std::vector<ScaledFont> fonts;
 
 HFONT StockFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
@@ -33,7 +33,7 @@ HFONT CreateScaledFont(int dpi) {
 
 HFONT AcquireGuiFont(int dpi) {
   if (dpi == SystemDpi()) return StockFont();
-  const std::lock_guard<std::mutex> hold(fontsLock);
+  const CriticalSectionLock hold(fontsLock);
   for (ScaledFont& f : fonts) {
     if (f.dpi == dpi) {
       ++f.users;
@@ -48,7 +48,7 @@ HFONT AcquireGuiFont(int dpi) {
 
 void ReleaseGuiFont(HFONT font) {
   if (!font || font == StockFont()) return;
-  const std::lock_guard<std::mutex> hold(fontsLock);
+  const CriticalSectionLock hold(fontsLock);
   for (size_t i = 0; i < fonts.size(); ++i) {
     if (fonts[i].font != font) continue;
     if (--fonts[i].users == 0) {

@@ -1,7 +1,7 @@
 #include "gui/core/layer_dpi.h"
 
 #include "gui/core/properties.h"
-#include "gui/event_codes.h"
+#include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 
 void SetLayerDpi(HWND layerWindow, int dpi) {

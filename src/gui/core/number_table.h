@@ -14,7 +14,7 @@
 template <typename Record>
 class NumberTable {
  public:
-  NumberTable() { InitializeCriticalSection(&lock_); }
+  NumberTable() = default;
   ~NumberTable() {
     Directory* d = directory_.load();
     for (int i = 0; d && i < d->count; ++i) delete[] d->chunks[i];
@@ -23,7 +23,6 @@ class NumberTable {
       delete d;
       d = older;
     }
-    DeleteCriticalSection(&lock_);
   }
   NumberTable(const NumberTable&) = delete;
   NumberTable& operator=(const NumberTable&) = delete;
@@ -90,6 +89,6 @@ class NumberTable {
     return d;
   }
 
-  mutable CRITICAL_SECTION lock_;
+  mutable CriticalSection lock_;
   std::atomic<Directory*> directory_{nullptr};
 };

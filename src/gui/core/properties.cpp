@@ -1,7 +1,5 @@
 #include "gui/core/properties.h"
 
-#include "gui/window_number.h"
-
 namespace {
 ATOM windowNumberAtom = 0;
 ATOM gadgetNumberAtom = 0;
@@ -24,11 +22,3 @@ LPCWSTR GadgetNumberProperty() {
 }
 
 LPCWSTR LayerDpiProperty() { return layerDpiAtom ? MAKEINTATOM(layerDpiAtom) : L"GuiLayerDpi"; }
-
-int LayerWindowNumberOf(HWND hwnd) {
-  for (HWND w = hwnd; w; w = GetParent(w)) {
-    const INT_PTR value = reinterpret_cast<INT_PTR>(GetPropW(w, WindowNumberProperty()));
-    if (value) return static_cast<int>(value - 1);
-  }
-  return -1;
-}

@@ -2,10 +2,10 @@
 #include <atomic>
 
 #include "gui/core/layer_dpi.h"
-#include "gui/event_codes.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
 #include "gui/gadgets/gadget_kind.h"
+#include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/window_text.h"
 

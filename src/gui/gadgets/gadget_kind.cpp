@@ -1,7 +1,7 @@
 // The generic behaviour of every kind, and the placing steps kinds share.
 #include "gui/gadgets/gadget_kind.h"
 
-#include "gui/event_codes.h"
+#include "gui/keep_value.h"
 #include "gui/toolbox/window_text.h"
 
 void GadgetKind::WriteText(GadgetRecord& g, const wchar_t* text) const {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gui/core/number_table.h"
+#include "gui/keep_value.h"
 
 // Internal view of the gadget part: the records, the kinds and the creation
 // steps shared by all kinds.

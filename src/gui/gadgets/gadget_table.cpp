@@ -7,7 +7,7 @@
 #include "gui/core/owner_call.h"
 #include "gui/core/properties.h"
 #include "gui/event_codes.h"
-#include "gui/events.h"
+#include "gui/event_queue.h"
 #include "gui/gadgets/gadget_kind.h"
 #include "gui/gadgets/gadget_part.h"
 #include "gui/toolbox/display_scale.h"

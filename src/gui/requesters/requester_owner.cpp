@@ -9,13 +9,13 @@ HWND RequesterOwner() {
 }
 
 void DisabledWindowList::Add(DWORD thread, HWND window) {
-  std::lock_guard<std::mutex> hold(lock_);
+  const CriticalSectionLock hold(lock_);
   entries_.emplace_back(thread, window);
 }
 
 std::vector<HWND> DisabledWindowList::TakeThread(DWORD thread) {
   std::vector<HWND> taken;
-  std::lock_guard<std::mutex> hold(lock_);
+  const CriticalSectionLock hold(lock_);
   size_t kept = 0;
   for (size_t i = 0; i < entries_.size(); ++i) {
     if (entries_[i].first == thread) {
@@ -29,7 +29,7 @@ std::vector<HWND> DisabledWindowList::TakeThread(DWORD thread) {
 }
 
 size_t DisabledWindowList::Count() {
-  std::lock_guard<std::mutex> hold(lock_);
+  const CriticalSectionLock hold(lock_);
   return entries_.size();
 }
 

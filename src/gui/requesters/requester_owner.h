@@ -1,9 +1,10 @@
 #pragma once
 #include <windows.h>
 
-#include <mutex>
 #include <utility>
 #include <vector>
+
+#include "gui/toolbox/scoped.h"
 
 // The window that owns a requester: the foreground window when it belongs to
 // this process, else none. Callers take it anew for every requester.
@@ -24,7 +25,7 @@ class DisabledWindowList {
   size_t Count();
 
  private:
-  std::mutex lock_;
+  CriticalSection lock_;
   std::vector<std::pair<DWORD, HWND>> entries_;
 };
 

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include <mutex>
 #include <string>
 #include <utility>
 
 #include "gui/core/gui_font.h"
+#include "gui/core/layer_instance.h"
 #include "gui/requesters.h"
 #include "gui/requesters/requester_owner.h"
 #include "gui/toolbox/display_scale.h"
@@ -13,11 +13,6 @@
 
 namespace {
 
-constexpr wchar_t ClassName[] = L"InputRequester";
-constexpr int PromptId = 0;
-constexpr int EntryId = 10;
-constexpr int OkCommand = 1000;
-constexpr int CancelCommand = 1001;
 // Sizes and places at 96 DPI; the window's outer size first.
 constexpr int Width = 300;
 constexpr int Height = 130;
@@ -61,13 +56,13 @@ class InputRequesterClass {
   bool ready_ = false;
 };
 
-std::mutex classLock;
+CriticalSection classLock;
 int classUsers = 0;
 
 LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instance) {
-  std::lock_guard<std::mutex> hold(classLock);
+  const CriticalSectionLock hold(classLock);
   if (classUsers == 0) {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
@@ -76,7 +71,7 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = ClassName;
+    wc.lpszClassName = TextRequesterClass;
     // Left registered by a requester whose window outlived it, the class is
     // still this one; refusing it would answer every later request with "".
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return;
@@ -87,13 +82,14 @@ InputRequesterClass::InputRequesterClass(HINSTANCE instance) : instance_(instanc
 
 InputRequesterClass::~InputRequesterClass() {
   if (!ready_) return;
-  std::lock_guard<std::mutex> hold(classLock);
-  if (--classUsers == 0) UnregisterClassW(ClassName, instance_);
+  const CriticalSectionLock hold(classLock);
+  if (--classUsers == 0) UnregisterClassW(TextRequesterClass, instance_);
 }
 
 // Enter and Esc answer the requester.
 ScopedAccelerators CreateAnswerKeys() {
-  ACCEL keys[2] = {{FVIRTKEY, VK_RETURN, OkCommand}, {FVIRTKEY, VK_ESCAPE, CancelCommand}};
+  ACCEL keys[2] = {{FVIRTKEY, VK_RETURN, TextRequesterOk},
+                   {FVIRTKEY, VK_ESCAPE, TextRequesterCancel}};
   return ScopedAccelerators(CreateAcceleratorTableW(keys, 2));
 }
 
@@ -146,11 +142,11 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
   if (!state) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
-      if (LOWORD(wParam) == OkCommand) {
+      if (LOWORD(wParam) == TextRequesterOk) {
         state->result = ReadWindowText(state->entry);
         state->hasResult = true;
         CloseRequester(window, state);
-      } else if (LOWORD(wParam) == CancelCommand) {
+      } else if (LOWORD(wParam) == TextRequesterCancel) {
         CloseRequester(window, state);
       }
       return 0;
@@ -190,10 +186,10 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
                    const std::wstring& defaultText, HINSTANCE instance) {
   state->prompt =
       MakeChild(window, 0, L"STATIC", prompt.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP,
-                PromptPlace, PromptId, instance, *state);
+                PromptPlace, TextRequesterPrompt, instance, *state);
   state->entry = MakeChild(window, WS_EX_CLIENTEDGE, L"EDIT", L"",
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, EntryPlace, EntryId,
-                           instance, *state);
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, EntryPlace,
+                           TextRequesterEntry, instance, *state);
   SetFocus(state->entry);
   if (!defaultText.empty()) {
     SendMessageW(state->entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(defaultText.c_str()));
@@ -203,7 +199,7 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
   }
   state->okButton =
       MakeChild(window, 0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                OkPlace, OkCommand, instance, *state);
+                OkPlace, TextRequesterOk, instance, *state);
 }
 
 // The window centred on the screen at dpi.
@@ -220,7 +216,7 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt,
   const std::wstring captionCopy = caption ? caption : L"";
   const std::wstring promptCopy = prompt ? prompt : L"";
   const std::wstring defaultCopy = defaultText ? defaultText : L"";
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const HINSTANCE instance = LayerInstance();
   InputRequesterClass windowClass(instance);
   if (!windowClass.Ready()) return std::wstring();
 
@@ -236,8 +232,8 @@ std::wstring RequestText(const wchar_t* caption, const wchar_t* prompt,
   state.dpi = SystemDpi();
   Place place = WindowPlace(state.dpi);
   const HWND window =
-      CreateWindowExW(0, ClassName, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION, place.x, place.y,
-                      place.width, place.height, state.owner, nullptr, instance, &state);
+      CreateWindowExW(0, TextRequesterClass, captionCopy.c_str(), WS_VISIBLE | WS_CAPTION, place.x,
+                      place.y, place.width, place.height, state.owner, nullptr, instance, &state);
   if (!window) {
     if (state.disabledOwner) EnableWindow(state.owner, TRUE);
     EnableThreadWindows();

@@ -86,12 +86,27 @@ Fn FindExport(HMODULE module, const char* name) {
   return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
+// The program's one kind of lock: a critical section, initialised and deleted
+// with its owner.
+class CriticalSection {
+ public:
+  CriticalSection() { InitializeCriticalSection(&section_); }
+  ~CriticalSection() { DeleteCriticalSection(&section_); }
+  CriticalSection(const CriticalSection&) = delete;
+  CriticalSection& operator=(const CriticalSection&) = delete;
+  CRITICAL_SECTION& Get() { return section_; }
+
+ private:
+  CRITICAL_SECTION section_;
+};
+
 // Holds a critical section while it lives.
 class CriticalSectionLock {
  public:
   explicit CriticalSectionLock(CRITICAL_SECTION& section) : section_(section) {
     EnterCriticalSection(&section_);
   }
+  explicit CriticalSectionLock(CriticalSection& section) : CriticalSectionLock(section.Get()) {}
   ~CriticalSectionLock() { LeaveCriticalSection(&section_); }
   CriticalSectionLock(const CriticalSectionLock&) = delete;
   CriticalSectionLock& operator=(const CriticalSectionLock&) = delete;

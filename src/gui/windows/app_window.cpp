@@ -5,9 +5,10 @@
 #include "gui/core/layer_instance.h"
 #include "gui/core/owner_call.h"
 #include "gui/core/properties.h"
-#include "gui/event_codes.h"
 #include "gui/gadgets/gadget_part.h"
+#include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
+#include "gui/toolbox/scoped.h"
 #include "gui/toolbox/window_text.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/window_record.h"
@@ -186,7 +187,8 @@ void CloseAppWindow(int number) {
   RemovePropW(hwnd, WindowNumberProperty());
   DestroyWindow(hwnd);
   UnregisterClassW(ClassName(number).text, LayerInstance());
-  if (record->accelerators) DestroyAcceleratorTable(record->accelerators);
+  // The record is plain data in the table; its keys are freed by their owner here.
+  const ScopedAccelerators keys(record->accelerators);
   ReleaseGuiFont(record->font);
   GadgetTarget& target = CurrentGadgetTarget();
   if (target.window == hwnd) {
@@ -255,4 +257,11 @@ std::wstring GetAppWindowTitle(int number) {
 void SetAppWindowTitle(int number, const wchar_t* title) {
   const WindowRecord* record = LookupWindow(number);
   if (record && title) SetWindowTextW(record->handle, title);
+}
+
+// Here, beside CloseAppWindow, so that the table below knows nothing of the
+// window operations above it.
+void ShutDownWindowPart() {
+  NumberTable<WindowRecord>& table = WindowTable();
+  for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "gui/core/number_table.h"
+#include "gui/keep_value.h"
 
 // Internal view of the window part, shared by the window operations, the
 // window procedure, the event wait and the focus and sizing handlers.

@@ -2,8 +2,8 @@
 
 #include "gui/core/gui_font.h"
 #include "gui/core/layer_dpi.h"
-#include "gui/event_codes.h"
 #include "gui/gadgets/gadget_part.h"
+#include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 
 void StoreOuterBounds(WindowRecord& record) {

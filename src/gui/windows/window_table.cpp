@@ -1,4 +1,3 @@
-#include "gui/app_window.h"
 #include "gui/core/layer_instance.h"
 #include "gui/windows/window_record.h"
 
@@ -18,11 +17,6 @@ void InitWindowPart() {
   WindowTable();
   programIcon = LoadIconW(LayerInstance(), MAKEINTRESOURCEW(1));
   arrowCursor = LoadCursorW(nullptr, IDC_ARROW);
-}
-
-void ShutDownWindowPart() {
-  NumberTable<WindowRecord>& table = WindowTable();
-  for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
 }
 
 HICON LayerIcon() { return programIcon; }

@@ -1,5 +1,5 @@
-#include "gui/core/event_state.h"
 #include "gui/events.h"
+#include "gui/core/event_state.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
 
@@ -82,3 +82,8 @@ int WaitAppEvent(int timeoutMs) {
 }
 
 int PollAppEvent() { return WaitAppEvent(0); }
+
+int EventGadgetNumber() { return CurrentEventState().snapshot.gadget; }
+int EventWindowNumber() { return CurrentEventState().snapshot.window; }
+int EventSubtype() { return CurrentEventState().snapshot.subtype; }
+const std::vector<std::wstring>& EventDroppedPaths() { return CurrentEventState().droppedPaths; }
