@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "support/find.h"
 #include "support/program_file.h"
 #include "support/program_texts.h"
@@ -48,6 +51,30 @@ std::wstring ShellWords(const std::wstring& arguments) {
   return words;
 }
 
+// The processes that show a main window of the program now, hidden or not.
+std::vector<DWORD> MainWindowOwners() {
+  std::vector<DWORD> owners;
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, MainTitle)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    owners.push_back(owner);
+  }
+  return owners;
+}
+
+// A visible main window of a process that showed none before.
+HWND NewMainWindow(const std::vector<DWORD>& before) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, nullptr, MainTitle)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (IsWindowVisible(window) && std::find(before.begin(), before.end(), owner) == before.end())
+      return window;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 AppProcess::AppProcess() : id_(0), main_(nullptr) {}
@@ -55,9 +82,13 @@ AppProcess::AppProcess() : id_(0), main_(nullptr) {}
 AppProcess::~AppProcess() { Terminate(); }
 
 void AppProcess::Terminate() {
-  if (!Running()) return;
-  TerminateProcess(process_.Get(), 99);
-  WaitForSingleObject(process_.Get(), 5000);
+  if (!process_.Valid()) return;
+  if (Running()) TerminateProcess(process_.Get(), 99);
+  // The next test starts from a clean slate: the process has ended (so its
+  // writes have stopped) and its windows are gone, which under load takes
+  // longer than the call.
+  WaitForSingleObject(process_.Get(), 60000);
+  WaitFor([this] { return !FindProcessWindow(id_, nullptr, MainTitle); }, 10000);
 }
 
 bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, DWORD timeoutMs) {
@@ -81,6 +112,7 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
                                           L" && trap '' XFSZ && exec '" + runner + L"' '" + exe +
                                           L"'" + ShellWords(arguments));
   }
+  const std::vector<DWORD> before = MainWindowOwners();
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
@@ -90,14 +122,16 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
     return false;
   }
   const ScopedHandle thread(info.hThread);
+  // What Windows lets a starter hand on: the program it started may take the
+  // foreground, as one started from Explorer does.
+  AllowSetForegroundWindow(info.dwProcessId);
   process_.Reset(info.hProcess);
   id_ = info.dwProcessId;
   if (fileSizeLimit > 0) {
     // Wine gives no handle for a Linux program it starts: the program's
     // process is the one that shows the main window.
     HWND window = nullptr;
-    WaitFor([&] { return (window = FindWindowW(nullptr, MainTitle)) && IsWindowVisible(window); },
-            timeoutMs);
+    WaitFor([&] { return (window = NewMainWindow(before)) != nullptr; }, timeoutMs);
     id_ = 0;
     if (window) GetWindowThreadProcessId(window, &id_);
     process_.Reset(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,

@@ -27,10 +27,37 @@ void LetForegroundCatchUp() {
   if (HWND foreground = GetForegroundWindow()) WaitIdle(foreground);
 }
 
+// Whether a click at this screen point reaches the window (or a child of it).
+bool ReachesWindow(HWND window, POINT onScreen) {
+  const HWND hit = WindowFromPoint(onScreen);
+  return hit == window || IsChild(window, hit);
+}
+
+// Whether the window is the other's owner, or its owner's, and so on.
+bool OwnsWindow(HWND owner, HWND owned) {
+  for (HWND w = GetWindow(owned, GW_OWNER); w; w = GetWindow(w, GW_OWNER)) {
+    if (w == owner) return true;
+  }
+  return false;
+}
+
 // A left click at a point of the window's client area.
 void ClickClientPoint(HWND window, int x, int y) {
   POINT p = {x, y};
   ClientToScreen(window, &p);
+  const HWND root = GetAncestor(window, GA_ROOT);
+  // Wine may raise an owner above the box it owns when the owner's activation
+  // comes late (Windows keeps owned windows above their owner): the click
+  // would land on the owner, so the box is put back on top first.
+  WaitFor(
+      [&] {
+        if (ReachesWindow(window, p)) return true;
+        if (!OwnsWindow(GetAncestor(WindowFromPoint(p), GA_ROOT), root)) return true;
+        SetWindowPos(root, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        WaitIdle(root);
+        return ReachesWindow(window, p);
+      },
+      3000);
   SendMouseInput(p, 0);
   SendMouseInput(p, MOUSEEVENTF_LEFTDOWN);
   SendMouseInput(p, MOUSEEVENTF_LEFTUP);
