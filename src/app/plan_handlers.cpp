@@ -66,7 +66,7 @@ void PreviewPlan() { BuildPlan(); }
 void RunPackaging() {
   if (!BuildPlan()) return;
   StartPackagingRun(ReadState(CopyOption) != 0 ? TransferCopy : TransferMove, *Program().Files,
-                    AppWindowHandle(MainWindow));
+                    ReadText(SourcePathField), AppWindowHandle(MainWindow));
 }
 
 void ShowSelectedPackage() {

@@ -29,3 +29,10 @@ enum TextRequesterControl : int {
 };
 // The chosen folder ending in "\", or "" when cancelled.
 std::wstring RequestFolder(const wchar_t* title, const wchar_t* startPath);
+// A question with two command links (the text, a line break, then the note
+// under it) and "Abbrechen": 1 or 2 for the link chosen, 0 on Abbrechen, Esc
+// or a close request. The first link is the default.
+int RequestChoice(const wchar_t* caption, const wchar_t* instruction, const wchar_t* content,
+                  const wchar_t* first, const wchar_t* second);
+// The command links' control numbers, for whoever answers it from outside.
+enum ChoiceButton : int { ChoiceFirst = 1001, ChoiceSecond = 1002 };

@@ -59,7 +59,17 @@ bool CreateFolder(std::wstring_view path) {
   return CreateDirectoryW(exact.c_str(), nullptr) != 0;
 }
 
-bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target) {
+void CreateFolderBelow(std::wstring_view base, std::wstring_view folder) {
+  CreateFolder(base);
+  for (size_t slash = folder.find(L'\\', base.size() + 1); slash != std::wstring_view::npos;
+       slash = folder.find(L'\\', slash + 1)) {
+    CreateFolder(folder.substr(0, slash));
+  }
+  if (folder.size() > base.size()) CreateFolder(folder);
+}
+
+bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target,
+                  bool replace) {
   const std::wstring from = ExactPlatformPath(source.data(), source.size());
   const std::wstring to = ExactPlatformPath(target.data(), target.size());
   // File calls only from here on; the copy of an encrypted file loads a DLL,
@@ -68,9 +78,14 @@ bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view
   // A folder in the place of a planned file would be moved whole.
   if (mode == TransferMove && !IsFile(from)) return false;
   const TargetState before = LookAt(to);
-  const BOOL done = mode == TransferCopy ? CopyFileW(from.c_str(), to.c_str(), FALSE)
+  const BOOL done = mode == TransferCopy ? CopyFileW(from.c_str(), to.c_str(), !replace)
                                          : MoveFileW(from.c_str(), to.c_str());
   if (done) return true;
+  const DWORD error = GetLastError();
+  // A target that is there (another writer's, or a short name that names
+  // another file) is not this run's to remove.
+  if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return false;
+  if (before.exists && !replace) return false;
   RemovePartialTarget(from, to, before);
   return false;
 }

@@ -12,9 +12,15 @@
 // when it exists already).
 bool CreateFolder(std::wstring_view path);
 
-// Copies (overwriting) or moves one file as one synchronous call. A move
-// needs the source to be a file still: a folder that took its place is not
-// moved. After a failed call no partial file is left at the target: a target
-// the call created, or a file already there that the call changed, is
-// removed, but only while the source is still in place.
-bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target);
+// Creates the folder and every missing level of it below base (which exists
+// or is created as the first level): folder is base followed by the levels.
+void CreateFolderBelow(std::wstring_view base, std::wstring_view folder);
+
+// Copies or moves one file as one synchronous call. A copy replaces a file
+// at the target only when replace is set, and fails otherwise; a move never
+// replaces. A move needs the source to be a file still: a folder that took
+// its place is not moved. After a failed call no partial file is left at the
+// target: what the call wrote is removed, but only while the source is still
+// in place, and never a file that was there and was not to be replaced.
+bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target,
+                  bool replace = false);

@@ -1,24 +1,30 @@
 #include "run/packaging_worker.h"
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/requesters.h"
+#include "gui/toolbox/long_path.h"
 #include "plan/file_list.h"
 #include "run/file_transfer.h"
-#include "run/name_clash.h"
 #include "run/progress_display.h"
 #include "run/progress_window.h"
 #include "run/room_check.h"
 #include "run/run_state.h"
+#include "run/run_targets.h"
 #include "run/target_paths.h"
+#include "run/target_questions.h"
 
 namespace {
 
 const wchar_t Caption[] = L"Bundelor";
 
 FileList* plannedFiles = nullptr;
+// Absolute and ending in "\\", as the scan made the list's paths; "" when unknown.
+std::wstring sourceFolder;
 
 // Every way out of a run asks the main thread to close the progress window,
 // exactly once; the main thread owns it and does the closing. The worker
@@ -44,6 +50,18 @@ class RunEnd {
   RunEnd& operator=(const RunEnd&) = delete;
 };
 
+// The first package folder of the plan that would bear a device's name, or "".
+std::wstring DeviceFolderName(const std::wstring& pattern) {
+  std::set<int32_t> packages;
+  plannedFiles->Rewind();
+  while (const FileEntry* entry = plannedFiles->Advance()) packages.insert(entry->Package);
+  for (int32_t package : packages) {
+    const std::wstring name = FolderPathForCreation(PackageFolderPath(L"", pattern, package));
+    if (IsDeviceName(name)) return name;
+  }
+  return std::wstring();
+}
+
 std::wstring AskNamingPattern() {
   std::wstring pattern = L"Paket #";
   for (;;) {
@@ -65,35 +83,43 @@ std::wstring AskNamingPattern() {
       pattern = AmendNamingPattern(pattern);
       continue;
     }
-    if (!PatternEndsInDotOrSpace(pattern)) return pattern;
+    if (PatternEndsInDotOrSpace(pattern)) {
+      RequestMessage(Caption,
+                     L"Ordnernamen d\u00fcrfen nicht mit einem Punkt oder einem Leerzeichen "
+                     L"enden.\r\nBitte \u00e4ndern Sie die Benennung.",
+                     MessageInformation);
+      continue;
+    }
+    // In the exact path form the platform would not refuse such a folder, and
+    // files put "into" it would be lost.
+    const std::wstring device = DeviceFolderName(pattern);
+    if (device.empty()) return pattern;
     RequestMessage(Caption,
-                   L"Ordnernamen d\u00fcrfen nicht mit einem Punkt oder einem Leerzeichen "
-                   L"enden.\r\nBitte \u00e4ndern Sie die Benennung.",
+                   (L"Der Name \u201e" + device +
+                    L"\u201c ist unter Windows einem Ger\u00e4t vorbehalten.\r\nBitte \u00e4ndern "
+                    L"Sie die Benennung.")
+                       .c_str(),
                    MessageInformation);
   }
-}
-
-// Returns the folder as created: without trailing spaces and separators,
-// which the target paths must not carry either.
-std::wstring CreatePackageFolder(const std::wstring& folder) {
-  // Fails harmlessly for every file but the first of a package.
-  std::wstring path = FolderPathForCreation(folder);
-  CreateFolder(path);
-  return path;
 }
 
 void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring& destination) {
   FileList& list = *plannedFiles;
   list.SortEntries(SortKey::Package, SortOrder::Ascending);
   WriteAttribute(ProgressBar, ProgressMaximum, list.EntryCount());
-  if (!RoomForRun(mode, list, destination)) {
+  RunTargets targets;
+  std::vector<bool> replace;
+  if (!RoomForRun(mode, list, destination) ||
+      !DecideTargets(mode, list, sourceFolder, destination, pattern, &targets, &replace)) {
     RequestProgressClose();
     return;
   }
   list.Rewind();
-  NameClashGuard clashes;
   bool shown = false;
   std::wstring name;
+  std::wstring packageFolder;
+  std::wstring madeFolder;  // the last folder created, with all levels above it
+  int32_t package = 0;
   int done = 0;
   while (const FileEntry* entry = list.Advance()) {
     if (AbortRequested() != 0) {
@@ -102,8 +128,17 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
       return;
     }
     name = FileNamePart(entry->Path);
-    const std::wstring folder =
-        CreatePackageFolder(PackageFolderPath(destination, pattern, entry->Package));
+    if (done == 0 || entry->Package != package) {
+      package = entry->Package;
+      packageFolder = FolderPathForCreation(PackageFolderPath(destination, pattern, package));
+    }
+    const std::wstring target = TargetPath(packageFolder, targets.relative[done]);
+    const std::wstring_view folder(target.data(), target.find_last_of(L'\\'));
+    if (folder != madeFolder) {
+      // Fails harmlessly for a folder left from before.
+      CreateFolderBelow(packageFolder, folder);
+      madeFolder.assign(folder);
+    }
     if (shown) {
       // The main thread shows it when it gets to it; the worker goes on.
       PublishProgress(name, done);
@@ -114,11 +149,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
       SetAppWindowHidden(ProgressWindow, 0);
       shown = true;
     }
-    const std::wstring target = TargetPath(folder, name);
-    // Two files of this run with the same target: the second would silently
-    // replace the first, so it counts as a failed copy instead.
-    const bool clash = mode == TransferCopy && !clashes.Claim(entry->Package, name);
-    if (clash || !TransferFile(mode, {entry->Path, entry->PathLength}, target)) {
+    if (!TransferFile(mode, {entry->Path, entry->PathLength}, target, replace[done])) {
       // The warning comes with the failed file and the count of those done in view.
       ShowProgressExactly(name, done);
       ShowRunStopped();
@@ -141,9 +172,30 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
   }
 }
 
+// The destination chosen, "" when the user cancelled. One that is the source
+// folder or lies below it would be scanned into the plan next time, and a
+// move into it would move files onto themselves: asked again.
+std::wstring AskDestination() {
+  for (;;) {
+    const std::wstring destination = RequestFolder(L"Speicher-Pfad der Pakete", L"");
+    if (destination.empty() || AbortRequested() != 0 || sourceFolder.empty()) return destination;
+    std::wstring absolute = AbsolutePath(destination.c_str());
+    if (!absolute.empty() && absolute.back() != L'\\') absolute.push_back(L'\\');
+    if (!FolderWithin(absolute, sourceFolder)) return destination;
+    RequestMessage(Caption,
+                   L"Der Speicher-Pfad liegt im Quell-Verzeichnis.\r\nBitte w\u00e4hlen Sie einen "
+                   L"Ort au\u00dferhalb.",
+                   MessageInformation);
+  }
+}
+
 }  // namespace
 
-void SetPackagingPlan(FileList* files) { plannedFiles = files; }
+void SetPackagingPlan(FileList* files, const std::wstring& source) {
+  plannedFiles = files;
+  sourceFolder = source.empty() ? std::wstring() : AbsolutePath(source.c_str());
+  if (!sourceFolder.empty() && sourceFolder.back() != L'\\') sourceFolder.push_back(L'\\');
+}
 
 DWORD WINAPI PackagingWorker(LPVOID argument) {
   const auto mode = static_cast<TransferMode>(reinterpret_cast<INT_PTR>(argument));
@@ -155,7 +207,7 @@ DWORD WINAPI PackagingWorker(LPVOID argument) {
     RequestProgressClose();
     return 0;
   }
-  const std::wstring destination = RequestFolder(L"Speicher-Pfad der Pakete", L"");
+  const std::wstring destination = AskDestination();
   if (AbortRequested() != 0) {
     RequestProgressClose();
     return 0;

@@ -23,7 +23,7 @@ BOOL CALLBACK CloseWorkerWindow(HWND window, LPARAM) {
 }
 }  // namespace
 
-void StartPackagingRun(TransferMode mode, FileList& files, HWND owner) {
+void StartPackagingRun(TransferMode mode, FileList& files, const std::wstring& source, HWND owner) {
   const wchar_t* title = mode == TransferCopy ? L"Dateien kopieren..." : L"Dateien verschieben...";
   if (OpenAppWindow(ProgressWindow, 0, 0, 400, 103, title, ProgressWindowFlags, owner)) {
     NewLabel(FileLabel, 10, 10, 35, 15, L"Datei:");
@@ -31,7 +31,7 @@ void StartPackagingRun(TransferMode mode, FileList& files, HWND owner) {
     NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
     NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
   }
-  SetPackagingPlan(&files);
+  SetPackagingPlan(&files, source);
   AttachProgressDisplay();
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);

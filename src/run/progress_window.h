@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "gui/app_window.h"
 #include "run/run_state.h"
@@ -22,8 +23,9 @@ enum ProgressGadget : int {
 };
 
 // Opens the progress window hidden, centred on owner, and starts the packaging
-// worker on files (which must stay put until the run has ended); returns at once.
-void StartPackagingRun(TransferMode mode, FileList& files, HWND owner);
+// worker on files (which must stay put until the run has ended), scanned from
+// the source folder; returns at once.
+void StartPackagingRun(TransferMode mode, FileList& files, const std::wstring& source, HWND owner);
 // Handler of the cancel button: asks the worker to stop before its next file.
 void RequestAbort();
 // Handler of the progress window's close event.

@@ -63,3 +63,18 @@ bool PatternIsFolderName(std::wstring_view pattern) {
 bool PatternEndsInDotOrSpace(std::wstring_view pattern) {
   return !pattern.empty() && (pattern.back() == L'.' || pattern.back() == L' ');
 }
+
+bool IsDeviceName(std::wstring_view name) {
+  name = name.substr(0, name.find(L'.'));
+  while (!name.empty() && name.back() == L' ') name.remove_suffix(1);
+  std::wstring upper(name);
+  for (wchar_t& c : upper) {
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  }
+  for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL"}) {
+    if (upper == device) return true;
+  }
+  return upper.size() == 4 &&
+         (upper.compare(0, 3, L"COM") == 0 || upper.compare(0, 3, L"LPT") == 0) &&
+         upper[3] >= L'1' && upper[3] <= L'9';
+}

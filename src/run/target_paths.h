@@ -36,6 +36,11 @@ bool PatternHasCounter(std::wstring_view pattern);
 // would name folders outside the destination.
 bool PatternIsFolderName(std::wstring_view pattern);
 
+// True for a name Windows keeps for a device: CON, PRN, AUX, NUL, COM1 to
+// COM9, LPT1 to LPT9, also with spaces after it, an extension or more text
+// after a dot ("NUL.txt", "COM1 .a.b"); case does not matter.
+bool IsDeviceName(std::wstring_view name);
+
 // True when the pattern ends in a dot or a space: the folders it names could
 // be made only in the \\?\ form, and plain paths (Explorer's too) could not
 // reach them afterwards.

@@ -15,6 +15,22 @@ TEST(FileTransfer, MoveTakesNoFolderThatReplacedTheFile) {
   EXPECT_FALSE(FolderExists(dir / L"b.txt"));
 }
 
+TEST(FileTransfer, ACopyReplacesOnlyWhatItMay) {
+  // replace | copy succeeds | what the target holds after
+  const struct {
+    bool replace;
+    bool done;
+    const char* after;
+  } cases[] = {{false, false, "there before"}, {true, true, "new"}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    dir.WriteFile(L"a.txt", "new");
+    dir.WriteFile(L"P\\a.txt", "there before");
+    EXPECT_EQ(TransferFile(TransferCopy, dir / L"a.txt", dir / L"P\\a.txt", c.replace), c.done);
+    EXPECT_EQ(ReadWholeFile(dir / L"P\\a.txt"), c.after) << c.replace;
+  }
+}
+
 // Under WoW64 a destination below System32 gets its package folders there,
 // not in SysWOW64, where the copy would find no folder.
 TEST(FileTransfer, PackageFoldersGoIntoTheRealSystemFolderUnderWow64) {

@@ -117,7 +117,7 @@ TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
   source_.WriteFile(L"a", "a");
   struct Case {
     const wchar_t* typed;  // nullptr: the requester is closed
-    const wchar_t* notice;
+    std::wstring notice;
     const wchar_t* offeredNext;
     const wchar_t* typedNext;  // nullptr: the offered pattern is kept
   };
@@ -125,7 +125,8 @@ TEST_F(PackagingRunTest, UnfitPatternIsExplainedAndAskedForAgain) {
                         {L"Teil   ", CounterAdded, L"Teil #", nullptr},
                         {nullptr, CounterAdded, L" #", nullptr},
                         {L"..\\..\\#", BadCharacters, L"..\\..\\#", L".. #"},
-                        {L"Paket #.", BadNameEnd, L"Paket #.", L"Band #"}};
+                        {L"Paket #.", BadNameEnd, L"Paket #.", L"Band #"},
+                        {L"com#.txt", DeviceNameRefused(L"com1.txt"), L"com#.txt", L"C#"}};
   for (const Case& c : cases) {
     TempDir dest;
     std::wstring notice, offered, done;
@@ -183,11 +184,16 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
   source_.WriteFile(L"a.txt", "first");
   source_.WriteFile(L"b.txt", "second");
   source_.WriteFile(L"c.txt", "third");
-  dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
   PostGadgetClick(MoveOption);
   std::wstring warning, fileShown;
   LRESULT position = -1, maximum = -1;
-  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption),
+                           [this](HWND requester) {
+                             // After the plan: a folder takes the planned file's place.
+                             DeleteFileW((source_ / L"b.txt").c_str());
+                             source_.WriteFile(L"b.txt\\inner.txt", "second");
+                             PostKey(requester, VK_RETURN);
+                           }},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())},
                           {MessageBoxMatch(ProgramCaption), [&](HWND box) {
                              // The progress window is still open behind the warning.
@@ -207,21 +213,27 @@ TEST_F(PackagingRunTest, FailedMoveStopsAndKeepsWhatWasMoved) {
   EXPECT_EQ(fileShown, L"b.txt");
   EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "first");
   EXPECT_FALSE(FileExists(source_ / L"a.txt"));
-  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\b.txt")), "left from before");
-  EXPECT_EQ(ReadWholeFile(source_ / L"b.txt"), "second");
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\b.txt")));
+  EXPECT_EQ(ReadWholeFile(source_ / L"b.txt\\inner.txt"), "second");
   EXPECT_EQ(ReadWholeFile(source_ / L"c.txt"), "third");
   EXPECT_FALSE(FileExists(Dest(L"Paket 1\\c.txt")));
 }
 
-TEST_F(PackagingRunTest, CopyOverwritesWhatAnEarlierRunLeft) {
-  source_.WriteFile(L"a.txt", "new");
-  dest_.WriteFile(L"Paket 1\\a.txt", "old content");
-  std::wstring done;
-  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done));
+TEST_F(PackagingRunTest, ADestinationInTheSourceIsRefusedAndAskedAgain) {
+  source_.WriteFile(L"a.txt", "a");
+  source_.MakeFolder(L"Ziel");
+  std::wstring refusal, done;
+  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
+                          {FolderChooserMatch(), AnswerFolder(source_ / L"Ziel")},
+                          MessageStep(&refusal, nullptr),
+                          {FolderChooserMatch(), AnswerFolder(dest_.Path())},
+                          MessageStep(&done, nullptr)});
   Run();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
+  EXPECT_EQ(refusal, DestinationInSource);
   EXPECT_EQ(done, Completed);
-  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "new");
+  EXPECT_FALSE(FolderExists(source_ / L"Ziel\\Paket 1")) << "nothing is written into the source";
+  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\a.txt")), "a");
 }
 
 // Under WoW64 the copy takes System32's own file, not SysWOW64's of that name.
@@ -239,17 +251,6 @@ TEST_F(PackagingRunTest, CopyTakesTheRealSystemFileUnderWow64) {
   EXPECT_EQ(done, Completed);
   EXPECT_TRUE(ReadWholeFile(Dest(L"Paket 1\\mountmgr.sys")) == native)
       << "the copy is not System32's own file";
-}
-
-TEST_F(PackagingRunTest, SameNameTwiceInOnePackageFailsInsteadOfOverwriting) {
-  source_.WriteFile(L"A\\report.txt", "from A");
-  source_.WriteFile(L"B\\REPORT.txt", "from B");
-  std::wstring warning;
-  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &warning));
-  Run();
-  ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(warning, CopyFailed);
-  EXPECT_EQ(ReadWholeFile(Dest(L"Paket 1\\report.txt")), "from A");
 }
 
 TEST_F(PackagingRunTest, SameNameInDifferentPackagesIsNoClash) {
@@ -407,7 +408,7 @@ LRESULT CALLBACK SlowDisplayProc(HWND window, UINT message, WPARAM wParam, LPARA
 TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
   // Of some size, so the copies outlast the display's first refresh; copied
   // in scan order, f99 last.
-  for (int i = 10; i < 100; ++i) source_.WriteSizedFile(L"f" + std::to_wstring(i), 256 * 1024, i);
+  for (int i = 10; i < 100; ++i) source_.WriteSizedFile(L"f" + std::to_wstring(i), 1024 * 1024, i);
   SlowDisplay slow;
   slow.lastTarget = Dest(L"Paket 1\\f99");
   std::atomic<bool> watching{false};
@@ -517,7 +518,7 @@ TEST_F(PackagingRunTest, EndingTheProgramBeforeTheWorkerStartsStopsIt) {
     ExitProcess(1);
   });
   holdNextWorker = true;
-  StartPackagingRun(TransferCopy, *Program().Files, AppWindowHandle(MainWindow));
+  StartPackagingRun(TransferCopy, *Program().Files, L"", AppWindowHandle(MainWindow));
   FinishRunBeforeExit();
   SetEvent(ended.Get());
   watchdog.join();

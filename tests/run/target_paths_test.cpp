@@ -84,4 +84,15 @@ TEST(TargetPaths, PatternNamesOneFolderInTheDestination) {
   }
 }
 
+TEST(TargetPaths, NamesWindowsKeepsForDevices) {
+  for (const wchar_t* name :
+       {L"CON", L"prn", L"Aux", L"NUL.txt", L"COM1", L"com9.a.b", L"LPT3", L"NUL .x", L"CON "}) {
+    EXPECT_TRUE(IsDeviceName(name)) << name;
+  }
+  for (const wchar_t* name :
+       {L"CON1", L"COM0", L"COM10", L"LPT", L"Paket 1", L"XCON", L".NUL", L"CONSOLE"}) {
+    EXPECT_FALSE(IsDeviceName(name)) << name;
+  }
+}
+
 }  // namespace

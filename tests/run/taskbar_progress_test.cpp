@@ -74,13 +74,13 @@ TEST_F(TaskbarProgressTest, FollowsTheBarAndShowsTheErrorWhileAWarningIsShown) {
     const wchar_t* message;
     std::vector<SequenceEntry<std::string>> whileMessage;
   };
-  const Case cases[] = {
-      {{L"a", L"b", L"c"},
-       true,
-       Completed,
-       {"normal"s, "0/3"s, Optional("1/3"s), Optional("2/3"s), "3/3"s, "none"s}},
-      {{L"A\\same.txt", L"B\\same.txt"}, true, CopyFailed, {"normal"s, "0/2"s, "1/2"s, "error"s}},
-      {{L"a"}, false, NoDestination, {"error"s}}};
+  const Case cases[] = {{{L"a", L"b", L"c"},
+                         true,
+                         Completed,
+                         {"normal"s, "0/3"s, Optional("1/3"s), Optional("2/3"s), "3/3"s, "none"s}},
+                        // The second file is gone by the time it is copied.
+                        {{L"a", L"b"}, true, CopyFailed, {"normal"s, "0/2"s, "1/2"s, "error"s}},
+                        {{L"a"}, false, NoDestination, {"error"s}}};
   for (const Case& c : cases) {
     TempDir source;
     TempDir dest;
@@ -88,7 +88,11 @@ TEST_F(TaskbarProgressTest, FollowsTheBarAndShowsTheErrorWhileAWarningIsShown) {
     std::wstring message;
     std::vector<std::string> whileMessage;
     DialogAnswerer answers(
-        {{TextRequesterMatch(ProgramCaption), AnswerEnter()},
+        {{TextRequesterMatch(ProgramCaption),
+          [&](HWND requester) {
+            if (c.message == CopyFailed) DeleteFileW((source / L"b").c_str());
+            PostKey(requester, VK_RETURN);
+          }},
          {FolderChooserMatch(), c.destination ? AnswerFolder(dest.Path()) : AnswerCancel()},
          {MessageBoxMatch(ProgramCaption), [&](HWND box) {
             whileMessage = TakeCalls();

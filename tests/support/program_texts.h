@@ -50,3 +50,27 @@ inline std::wstring RoomQuestion(unsigned long long freeMiB, unsigned long long 
   return L"Auf dem Ziel sind nur " + std::to_wstring(freeMiB) + L" MiB frei, die Pakete brauchen " +
          std::to_wstring(neededMiB) + L" MiB.\r\nTrotzdem beginnen?";
 }
+
+// The run's questions before its first file.
+inline constexpr wchar_t SameNamesInstruction[] = L"Gleiche Dateinamen in einem Paket";
+inline constexpr wchar_t DestinationInSource[] =
+    L"Der Speicher-Pfad liegt im Quell-Verzeichnis.\r\nBitte w\u00e4hlen Sie einen Ort "
+    L"au\u00dferhalb.";
+inline std::wstring DeviceNameRefused(const std::wstring& name) {
+  return L"Der Name \u201e" + name +
+         L"\u201c ist unter Windows einem Ger\u00e4t vorbehalten.\r\nBitte \u00e4ndern Sie die "
+         L"Benennung.";
+}
+// What the destination holds of a run's targets: for a copy the question,
+// for a move the warning that ends it.
+inline std::wstring FilesAlreadyThere(int count, const std::wstring& example, bool move) {
+  const std::wstring quoted = L"\u201e" + example + L"\u201c";
+  std::wstring text = count == 1 ? L"Im Ziel liegt schon 1 Datei mit einem Namen dieser "
+                                   L"Paketierung: " +
+                                       quoted + L".\r\n"
+                                 : L"Im Ziel liegen schon " + std::to_wstring(count) +
+                                       L" Dateien mit den Namen dieser Paketierung, zum Beispiel " +
+                                       quoted + L".\r\n";
+  if (move) return text + L"Der Vorgang wird abgebrochen.";
+  return text + (count == 1 ? L"Soll sie ersetzt werden?" : L"Sollen sie ersetzt werden?");
+}
