@@ -96,12 +96,12 @@ HWND E2eTest::ProgressWindow() const {
   return nullptr;
 }
 
-HWND E2eTest::WaitForMessageBox(DWORD timeoutMs) const {
+HWND E2eTest::WaitForMessageBox(DWORD timeoutMs, int button) const {
   HWND found = nullptr;
   WaitFor(
       [&] {
         found = FindProcessWindow(app_.Id(), L"#32770", ProgramCaption);
-        return found && GetDlgItem(found, 0xFFFF) && GetDlgItem(found, IDOK);
+        return found && GetDlgItem(found, 0xFFFF) && GetDlgItem(found, button);
       },
       timeoutMs);
   if (found) WaitIdle(found);
@@ -115,4 +115,17 @@ std::wstring E2eTest::AnswerMessage(DWORD timeoutMs) {
   EXPECT_TRUE(ClickButton(box, IDOK));
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   return text;
+}
+
+bool E2eTest::PressInDialog(int button, DWORD timeoutMs) {
+  HWND dialog = nullptr;
+  WaitFor(
+      [&] {
+        dialog = FindProcessWindow(app_.Id(), L"#32770", ProgramCaption);
+        return dialog && FindDescendant(dialog, nullptr, button);
+      },
+      timeoutMs);
+  if (!dialog) return false;
+  WaitIdle(dialog);
+  return ClickButton(dialog, button) && WaitFor([&] { return !IsWindow(dialog); });
 }

@@ -49,8 +49,11 @@ class E2eTest : public ::testing::Test {
   // when none came.
   std::wstring AnswerMessage(DWORD timeoutMs = 30000);
 
-  // Waits for the program's message box (one with a text and an OK button).
-  HWND WaitForMessageBox(DWORD timeoutMs = 10000) const;
+  // Waits for the program's message box (one with a text and this button).
+  HWND WaitForMessageBox(DWORD timeoutMs = 10000, int button = IDOK) const;
+  // Waits for the program's dialog that has this button, presses it and
+  // waits until the dialog is gone; false when none came or it stayed.
+  bool PressInDialog(int button, DWORD timeoutMs = 10000);
 
   AppProcess app_;
   // Set by a test's constructor: the largest file the program may write

@@ -5,7 +5,9 @@
 
 #include "e2e/e2e_files.h"
 #include "e2e/e2e_fixture.h"
+#include "gui/toolbox/scoped.h"
 #include "support/input.h"
+#include "support/program_texts.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -152,30 +154,129 @@ TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   EXPECT_EQ(FolderContents(source_.Path()).size(), 6u);
 }
 
-TEST_F(RunTest, FailedMoveStopsAtTheFileAlreadyThere) {
-  source_.WriteFile(L"a.txt", "first");
-  source_.WriteFile(L"b.txt", "second");
-  source_.WriteFile(L"c.txt", "third");
-  dest_.WriteFile(L"Paket 1\\b.txt", "left from before");
-  ASSERT_NO_FATAL_FAILURE(ChooseSource(source_.Path()));
-  ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
-  ASSERT_NO_FATAL_FAILURE(UseCount(1));
-  ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
-  HWND box = WaitForMessageBox();
-  ASSERT_NE(box, nullptr);
-  HWND progress = ProgressWindow();
-  ASSERT_NE(progress, nullptr) << "the warning comes while the run's window is open";
-  EXPECT_EQ(WindowText(progress), MoveTitle);
-  EXPECT_EQ(WindowText(FindDescendant(progress, nullptr, CurrentFileText)), L"b.txt");
-  EXPECT_EQ(MessageBoxText(box), MoveFailed);
-  ClickButton(box, IDOK);
-  ASSERT_TRUE(RunEnded());
-  EXPECT_EQ(ReadWholeFile(dest_ / L"Paket 1\\a.txt"), "first");
-  EXPECT_FALSE(FileExists(source_ / L"a.txt"));
-  EXPECT_EQ(ReadWholeFile(dest_ / L"Paket 1\\b.txt"), "left from before");
-  EXPECT_EQ(ReadWholeFile(source_ / L"b.txt"), "second");
-  EXPECT_EQ(ReadWholeFile(source_ / L"c.txt"), "third") << "nothing after the failure is touched";
-  EXPECT_FALSE(FileExists(dest_ / L"Paket 1\\c.txt"));
+// What a camera card's tree has, and where each file goes with the sub-folders
+// kept or with numbers.
+struct CardFile {
+  const wchar_t* path;
+  const wchar_t* kept;
+  const wchar_t* numbered;
+};
+const CardFile CameraCard[] = {
+    {L"DCIM\\100CANON\\IMG_0001.JPG", L"Paket 1\\DCIM\\100CANON\\IMG_0001.JPG",
+     L"Paket 1\\IMG_0001.JPG"},
+    {L"DCIM\\100CANON\\IMG_0002.JPG", L"Paket 1\\DCIM\\100CANON\\IMG_0002.JPG",
+     L"Paket 1\\IMG_0002.JPG"},
+    {L"DCIM\\101CANON\\IMG_0001.JPG", L"Paket 1\\DCIM\\101CANON\\IMG_0001.JPG",
+     L"Paket 1\\IMG_0001 (2).JPG"},
+};
+
+class SameNamesTest : public RunTest {
+ protected:
+  // A fresh card in its own source, chosen, in one package, its bytes kept.
+  void StartCardRun(TempDir& source, TransferMode mode, const std::wstring& dest) {
+    bytes_.clear();
+    unsigned seed = 30;
+    for (const CardFile& f : CameraCard) {
+      source.WriteSizedFile(f.path, 5000 + seed, seed);
+      bytes_.push_back(ReadWholeFile(source / f.path));
+      ++seed;
+    }
+    ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
+    ASSERT_NO_FATAL_FAILURE(ChooseOption(mode == TransferCopy ? CopyOption : MoveOption));
+    ASSERT_NO_FATAL_FAILURE(UseCount(1));
+    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest));
+  }
+  // Every card file where the answer put it (null: nowhere), whole, and its
+  // source there for a copy or a run that never began.
+  void ExpectCard(TempDir& source, const TempDir& dest, bool kept, bool numbered,
+                  bool sourcesStay) {
+    for (size_t i = 0; i < bytes_.size(); ++i) {
+      const CardFile& f = CameraCard[i];
+      const wchar_t* target = kept ? f.kept : numbered ? f.numbered : nullptr;
+      if (target) {
+        EXPECT_EQ(ReadWholeFile(dest / target), bytes_[i]) << target;
+      }
+      EXPECT_EQ(FileExists(source / f.path), sourcesStay) << f.path;
+    }
+  }
+  std::vector<std::string> bytes_;
+};
+
+TEST_F(SameNamesTest, AreAskedAboutOnceBeforeTheFirstFile) {
+  const std::wstring content =
+      L"1 Datei hat denselben Namen wie eine andere Datei ihres Pakets, zum Beispiel "
+      L"\u201eIMG_0001.JPG\u201c aus \u201eDCIM\\100CANON\u201c und \u201eDCIM\\101CANON\u201c.";
+  const std::wstring keptNote =
+      L"Jedes Paket erh\u00e4lt die Unterordner der Quelle, zum Beispiel "
+      L"\u201ePaket 1\\DCIM\\100CANON\\IMG_0001.JPG\u201c.";
+  for (const TransferMode mode : {TransferCopy, TransferMove}) {
+    for (const int answer :
+         {static_cast<int>(ChoiceFirst), static_cast<int>(ChoiceSecond), IDCANCEL}) {
+      SCOPED_TRACE("mode " + std::to_string(mode) + ", answer " + std::to_string(answer));
+      TempDir source;
+      TempDir dest;
+      ASSERT_NO_FATAL_FAILURE(StartCardRun(source, mode, dest.Path()));
+      HWND dialog = nullptr;
+      ASSERT_TRUE(WaitFor([&] {
+        return (dialog = FindProcessWindow(app_.Id(), L"#32770", ProgramCaption)) &&
+               FindDescendant(dialog, nullptr, ChoiceSecond);
+      })) << "no question about the same names";
+      EXPECT_TRUE(ShowsText(dialog, SameNamesInstruction));
+      EXPECT_TRUE(ShowsText(dialog, content));
+      EXPECT_TRUE(ShowsText(dialog, keptNote) ||
+                  ShowsText(dialog, L"Unterordner beibehalten\n" + keptNote));
+      EXPECT_TRUE(FolderContents(dest.Path()).empty()) << "asked before anything is written";
+      ASSERT_TRUE(PressInDialog(answer));
+      if (answer == IDCANCEL) {
+        ASSERT_TRUE(RunEnded());
+        EXPECT_EQ(WaitForMessageBox(1500), nullptr) << "Abbrechen ends the run like a cancel";
+        EXPECT_TRUE(FolderContents(dest.Path()).empty());
+      } else {
+        EXPECT_EQ(AnswerMessage(), Completed);
+        ASSERT_TRUE(RunEnded());
+        EXPECT_EQ(FolderContents(dest / L"Paket 1").size(), answer == ChoiceFirst ? 6u : 3u)
+            << "every file once (and three folders when they are kept)";
+      }
+      ExpectCard(source, dest, answer == ChoiceFirst, answer == ChoiceSecond,
+                 mode == TransferCopy || answer == IDCANCEL);
+    }
+  }
+}
+
+TEST_F(SameNamesTest, FilesAlreadyThereAreDecidedBeforeTheFirstFile) {
+  // copy answered Ja, copy answered Nein, move
+  const struct {
+    TransferMode mode;
+    int answer;
+  } cases[] = {{TransferCopy, IDYES}, {TransferCopy, IDNO}, {TransferMove, IDOK}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("mode " + std::to_string(c.mode) + ", answer " + std::to_string(c.answer));
+    TempDir source;
+    TempDir dest;
+    dest.WriteFile(L"Paket 1\\IMG_0002.JPG", "left from before");
+    dest.WriteFile(L"Paket 1\\other.txt", "not in the plan");
+    ASSERT_NO_FATAL_FAILURE(StartCardRun(source, c.mode, dest.Path()));
+    ASSERT_TRUE(PressInDialog(ChoiceSecond)) << "no question about the same names";
+    HWND box = WaitForMessageBox(10000, c.answer);
+    ASSERT_NE(box, nullptr) << "no word about the file already there";
+    EXPECT_EQ(MessageBoxText(box),
+              FilesAlreadyThere(1, L"Paket 1\\IMG_0002.JPG", c.mode == TransferMove));
+    ASSERT_TRUE(PressInDialog(c.answer));
+    const bool replaced = c.answer == IDYES;
+    if (replaced) {
+      EXPECT_EQ(AnswerMessage(), Completed);
+    }
+    ASSERT_TRUE(RunEnded());
+    if (!replaced) {
+      EXPECT_EQ(WaitForMessageBox(1500), nullptr) << "no further message";
+    }
+    ExpectCard(source, dest, false, replaced, true);
+    if (!replaced) {
+      EXPECT_EQ(ReadWholeFile(dest / L"Paket 1\\IMG_0002.JPG"), "left from before");
+      EXPECT_EQ(FolderContents(dest / L"Paket 1").size(), 2u) << "nothing else written";
+    }
+    EXPECT_EQ(ReadWholeFile(dest / L"Paket 1\\other.txt"), "not in the plan");
+  }
 }
 
 TEST_F(RunTest, CancelButtonStopsAfterTheFileInHand) {
@@ -218,14 +319,18 @@ TEST_F(RunTest, ARunStartedRightAfterAnEndedOneKeepsItsProgressWindow) {
   for (const bool cancelled : {false, true}) {
     TempDir source;
     TempDir dest;
+    ScopedFileHandle held;
     if (cancelled) {
       ASSERT_NO_FATAL_FAILURE(StartApp(L""));  // a fresh program for the second case
       for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
         ASSERT_TRUE(WriteHollowFile(source / name, 1LL << 30, 7));
       }
-    } else {  // two targets of one name
-      source.WriteFile(L"A\\same.txt", "a");
-      source.WriteFile(L"B\\same.txt", "b");
+    } else {  // the second file cannot be read: held open without sharing
+      source.WriteFile(L"a.txt", "a");
+      source.WriteFile(L"b.txt", "b");
+      held.Reset(CreateFileW((source / L"b.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+      ASSERT_TRUE(held.Valid());
     }
     ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
     ASSERT_NO_FATAL_FAILURE(UseCount(1));
@@ -284,9 +389,13 @@ TEST_F(FailedWriteTest, CopyCutShortLeavesNoPartOfTheFile) {
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   for (const bool earlierCopy : {false, true}) {
     TempDir dest;
-    // A file left by an earlier run is no longer that file once overwritten.
+    // A file left by an earlier run, which the user agreed to replace, is no
+    // longer that file once overwritten.
     if (earlierCopy) dest.WriteFile(L"Paket 1\\a.bin", "from an earlier run");
     ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+    if (earlierCopy) {
+      ASSERT_TRUE(PressInDialog(IDYES)) << "no question about the earlier file";
+    }
     EXPECT_EQ(AnswerMessage(), CopyFailed);
     ASSERT_TRUE(RunEnded());
     EXPECT_FALSE(FileExists(dest / L"Paket 1\\a.bin")) << earlierCopy;
