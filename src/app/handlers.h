@@ -13,3 +13,6 @@ void ShowSelectedPackage();
 // plan is left).
 bool BuildPlan();
 [[noreturn]] void ShutDown();
+// A session that ends (log-off, shutdown) cancels a run first, then ends the
+// program as its close does.
+void AnswerSessionEnd();

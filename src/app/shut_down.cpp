@@ -6,8 +6,8 @@
 #include "run/thread_registry.h"
 
 void ShutDown() {
-  // A worker still copying or moving finishes its file first, so no
-  // half-written file is left behind.
+  // A worker still copying or moving stops in its file and undoes it, so no
+  // half-written file is left behind and the end does not wait for the file.
   FinishRunBeforeExit();
   EmptyThreadRegistry();
   ReleaseTaskbarButton();  // while COM still runs

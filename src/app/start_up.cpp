@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app/handlers.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "gui/busy.h"
@@ -27,5 +28,6 @@ void StartUp(HINSTANCE instance) {
   SetScanTick(SignalThreadAlive);
   // Before the window: the taskbar may speak as soon as it is shown.
   WatchTaskbarButton();
+  AnswerSessionEnd();
   CreateMainWindow();
 }

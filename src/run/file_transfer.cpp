@@ -39,11 +39,12 @@ bool IsFile(const std::wstring& path) {
 
 // Whether a failed call leaves its partial target is up to the platform
 // (some remove it, some do not); this does not count on either.
-void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
+void RemovePartialTarget(TransferMode mode, const std::wstring& source, const std::wstring& target,
                          const TargetState& before) {
   // Never the only copy: a move that failed after taking the source away
-  // leaves the target as all there is.
-  if (!IsFile(source)) return;
+  // leaves the target as all there is. A copy's target never is: a source
+  // that went away half-way leaves a part that must not pass for the file.
+  if (mode == TransferMove && !IsFile(source)) return;
   const TargetState after = LookAt(target);
   if (!after.exists || SameFile(before, after)) return;
   // A copied read-only attribute would refuse the removal.
@@ -51,7 +52,18 @@ void RemovePartialTarget(const std::wstring& source, const std::wstring& target,
   DeleteFileW(target.c_str());
 }
 
+// Called by the platform between chunks of one file: the cancel is read
+// there, so a large file does not hold it up. Nothing else happens per call.
+DWORD CALLBACK TakeCancel(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD,
+                          HANDLE, HANDLE, LPVOID) {
+  return AbortRequested() != 0 ? PROGRESS_CANCEL : PROGRESS_CONTINUE;
+}
+
+CopyCall copyCall = CopyFileExW;
+
 }  // namespace
+
+void SetCopyCall(CopyCall call) { copyCall = call ? call : CopyFileExW; }
 
 bool CreateFolder(std::wstring_view path) {
   const std::wstring exact = ExactPlatformPath(path.data(), path.size());
@@ -78,14 +90,18 @@ bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view
   // A folder in the place of a planned file would be moved whole.
   if (mode == TransferMove && !IsFile(from)) return false;
   const TargetState before = LookAt(to);
-  const BOOL done = mode == TransferCopy ? CopyFileW(from.c_str(), to.c_str(), !replace)
-                                         : MoveFileW(from.c_str(), to.c_str());
+  // Within a volume a move is a rename and takes no time to cancel.
+  const BOOL done = mode == TransferCopy
+                        ? copyCall(from.c_str(), to.c_str(), TakeCancel, nullptr, nullptr,
+                                   replace ? 0 : COPY_FILE_FAIL_IF_EXISTS)
+                        : MoveFileWithProgressW(from.c_str(), to.c_str(), TakeCancel, nullptr,
+                                                MOVEFILE_COPY_ALLOWED);
   if (done) return true;
   const DWORD error = GetLastError();
   // A target that is there (another writer's, or a short name that names
   // another file) is not this run's to remove.
   if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) return false;
   if (before.exists && !replace) return false;
-  RemovePartialTarget(from, to, before);
+  RemovePartialTarget(mode, from, to, before);
   return false;
 }

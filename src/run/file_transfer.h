@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string_view>
 
 #include "run/run_state.h"
@@ -22,5 +24,14 @@ void CreateFolderBelow(std::wstring_view base, std::wstring_view folder);
 // its place is not moved. After a failed call no partial file is left at the
 // target: what the call wrote is removed, but only while the source is still
 // in place, and never a file that was there and was not to be replaced.
+// The transfer of a file in hand ends within a chunk of the platform's when
+// AbortRequested is set (then false, as for a failure).
 bool TransferFile(TransferMode mode, std::wstring_view source, std::wstring_view target,
                   bool replace = false);
+
+// The platform's copy (CopyFileExW), replaceable for tests where Wine cannot
+// behave as Windows does: a source that cannot be read to its end, a
+// progress routine asked between chunks. nullptr puts the platform's back.
+using CopyCall = BOOL(WINAPI*)(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE progress, LPVOID data,
+                               LPBOOL cancel, DWORD flags);
+void SetCopyCall(CopyCall call);

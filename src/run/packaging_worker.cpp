@@ -36,6 +36,8 @@ std::wstring sourceFolder;
 // is due.
 bool RequestProgressClose() {
   const HWND window = AppWindowHandle(ProgressWindow);
+  // Told apart from a close request of the user's, which cancels instead.
+  SetRunClosing(true);
   if (window) SendMessageW(window, WM_CLOSE, 0, 0);
   while (window && IsWindow(window) && !ProgramEnding()) Sleep(10);
   return !ProgramEnding();
@@ -150,6 +152,11 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
       shown = true;
     }
     if (!TransferFile(mode, {entry->Path, entry->PathLength}, target, replace[done])) {
+      if (AbortRequested() != 0) {  // the cancel came inside the file, which is undone
+        ShowProgressExactly(name, done);
+        RequestProgressClose();
+        return;
+      }
       // The warning comes with the failed file and the count of those done in view.
       ShowProgressExactly(name, done);
       ShowRunStopped();

@@ -35,6 +35,7 @@ void StartPackagingRun(TransferMode mode, FileList& files, const std::wstring& s
   AttachProgressDisplay();
   SetRunInProgress(true);
   SetRunWorkerThreadId(0);
+  SetRunClosing(false);
   // Here, not in the worker: a close handled before the worker's first step
   // must not be wiped out by it.
   SetAbortRequested(0);
@@ -50,23 +51,45 @@ void RequestAbort() {
 }
 
 void CloseProgressWindow() {
+  // Alt+F4 or a close from outside during a run: the window stays until the
+  // worker's own close, so a run never goes on unseen.
+  if (RunInProgress() && !RunClosing()) {
+    RequestAbort();
+    return;
+  }
   DetachProgressDisplay();
   CloseAppWindow(ProgressWindow);
 }
 
-void FinishRunBeforeExit() {
-  SetProgramEnding(true);
-  if (!RunInProgress()) return;
-  // The worker may be waiting for an answer in one of its requesters; close
-  // them (as Esc or Cancel would) so it can see the flag. Its requests to the
-  // progress window are served by the waits.
-  DWORD lastSweep = GetTickCount() - 1000;
+namespace {
+void WaitTurn() { WaitAppEvent(10); }
+
+// The worker may be waiting for an answer in one of its requesters; they are
+// closed (as Esc or Cancel would) so it can see the flag. Its requests to the
+// progress window are served by the turns.
+bool WaitForWorker(DWORD timeoutMs, void (*turn)()) {
+  const DWORD start = GetTickCount();
+  DWORD lastSweep = start - 1000;
   while (RunInProgress()) {
+    if (timeoutMs != INFINITE && GetTickCount() - start >= timeoutMs) return false;
     const DWORD worker = RunWorkerThreadId();
     if (worker && GetTickCount() - lastSweep >= 200) {
       EnumThreadWindows(worker, CloseWorkerWindow, 0);
       lastSweep = GetTickCount();
     }
-    WaitAppEvent(10);
+    turn();
   }
+  return true;
+}
+}  // namespace
+
+void FinishRunBeforeExit() {
+  SetProgramEnding(true);
+  WaitForWorker(INFINITE, WaitTurn);
+}
+
+bool CancelRunWithin(DWORD timeoutMs, void (*turn)()) {
+  if (!RunInProgress()) return true;
+  RequestAbort();
+  return WaitForWorker(timeoutMs, turn);
 }

@@ -30,7 +30,11 @@ void StartPackagingRun(TransferMode mode, FileList& files, const std::wstring& s
 void RequestAbort();
 // Handler of the progress window's close event.
 void CloseProgressWindow();
-// At the end of the program: marks it as ending, stops a running worker after
-// the file in hand, serving its window requests meanwhile, and returns once
-// it has ended.
+// At the end of the program: marks it as ending, stops a running worker in
+// the file in hand (which it undoes), serving its window requests meanwhile,
+// and returns once it has ended.
 void FinishRunBeforeExit();
+// Cancels a running run as the cancel button does and waits up to timeoutMs
+// for its worker to end, with turn (one turn of the event loop) meanwhile;
+// true when no run is going on any more.
+bool CancelRunWithin(DWORD timeoutMs, void (*turn)());

@@ -8,6 +8,7 @@ std::atomic<int32_t> abortRequested{0};
 std::atomic<bool> programEnding{false};
 std::atomic<bool> runInProgress{false};
 std::atomic<DWORD> workerThreadId{0};
+std::atomic<bool> runClosing{false};
 }  // namespace
 
 void SetAbortRequested(int32_t value) { abortRequested.store(value); }
@@ -16,5 +17,7 @@ bool ProgramEnding() { return programEnding.load(); }
 void SetProgramEnding(bool ending) { programEnding.store(ending); }
 bool RunInProgress() { return runInProgress.load(); }
 void SetRunInProgress(bool running) { runInProgress.store(running); }
+bool RunClosing() { return runClosing.load(); }
+void SetRunClosing(bool closing) { runClosing.store(closing); }
 DWORD RunWorkerThreadId() { return workerThreadId.load(); }
 void SetRunWorkerThreadId(DWORD id) { workerThreadId.store(id); }

@@ -23,6 +23,10 @@ void SetProgramEnding(bool ending);
 // ignores whatever would touch the file list meanwhile.
 bool RunInProgress();
 void SetRunInProgress(bool running);
+// True once the running worker has asked for its window to be closed: a
+// close request before that is the user's, and cancels the run instead.
+bool RunClosing();
+void SetRunClosing(bool closing);
 // Thread of the running worker (0 before it has started).
 DWORD RunWorkerThreadId();
 void SetRunWorkerThreadId(DWORD id);

@@ -55,4 +55,16 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   EXPECT_LT(whole, Files) << "the run was over before the window was closed";
 }
 
+TEST_F(CloseTest, TheEndOfTheSessionEndsTheProgramAsItsCloseDoes) {
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                  10000, &answer));
+  EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "an idle program lets the session end";
+  // The program ends while it handles this; no answer is due.
+  SendMessageTimeoutW(Main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &answer);
+  DWORD code = 1;
+  ASSERT_TRUE(app_.WaitForExit(10000, &code));
+  EXPECT_EQ(code, 0u);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/toolbox/scoped.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
@@ -29,6 +30,28 @@ TEST(FileTransfer, ACopyReplacesOnlyWhatItMay) {
     EXPECT_EQ(TransferFile(TransferCopy, dir / L"a.txt", dir / L"P\\a.txt", c.replace), c.done);
     EXPECT_EQ(ReadWholeFile(dir / L"P\\a.txt"), c.after) << c.replace;
   }
+}
+
+// A source that drops out half-way (a stick pulled, a share gone): a part
+// of the file is written, the source is gone, the copy fails.
+BOOL WINAPI CopyThatLosesItsSource(LPCWSTR from, LPCWSTR to, LPPROGRESS_ROUTINE, LPVOID, LPBOOL,
+                                   DWORD) {
+  const ScopedFileHandle target(
+      CreateFileW(to, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  WriteFile(target.Get(), "half", 4, &written, nullptr);
+  DeleteFileW(from);
+  SetLastError(ERROR_DEV_NOT_EXIST);
+  return FALSE;
+}
+
+TEST(FileTransfer, ACopyWhoseSourceWentAwayLeavesNoPart) {
+  TempDir dir;
+  dir.WriteFile(L"a.bin", "the whole file");
+  SetCopyCall(CopyThatLosesItsSource);
+  EXPECT_FALSE(TransferFile(TransferCopy, dir / L"a.bin", dir / L"b.bin"));
+  SetCopyCall(nullptr);
+  EXPECT_FALSE(FileExists(dir / L"b.bin"));
 }
 
 // Under WoW64 a destination below System32 gets its package folders there,

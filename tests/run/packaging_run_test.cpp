@@ -18,6 +18,7 @@
 #include "run/packaging_worker.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
+#include "support/chunked_copy.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
 #include "support/program_texts.h"
@@ -285,7 +286,8 @@ TEST_F(PackagingRunTest, LongDestinationPatternAndNameTogether) {
   EXPECT_EQ(ReadWholeFile(target), "long way");
 }
 
-TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
+TEST_F(PackagingRunTest, CancelTwiceStopsInTheFileInHand) {
+  const ChunkedCopies windowsCopies;
   // Large enough that the copy of the first file is still going when the
   // cancel button is pressed.
   for (const wchar_t* name : {L"1.bin", L"2.bin", L"3.bin"}) {
@@ -297,18 +299,18 @@ TEST_F(PackagingRunTest, CancelTwiceStopsAfterTheFileInHand) {
   SetSource(source_.Path());
   PostGadgetClick(RunButton);
   ASSERT_TRUE(RunUntilProgressShown());
-  PostGadgetClick(CancelButton);
-  PostGadgetClick(CancelButton);
+  // The button's handler, twice before the loop runs again: the cancel ends
+  // the run at once now, and the title must be read while the window is there.
+  RequestAbort();
+  RequestAbort();
   EXPECT_EQ(GetAppWindowTitle(ProgressWindow), CopyCancellingTitle);
   EXPECT_EQ(AbortRequested(), 1);
   DialogAnswerer noMessage(MessageBoxMatch(ProgramCaption), AnswerOk(&unexpected), 3000);
   ASSERT_TRUE(RunUntilEnded(60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(noMessage.Answered()) << "an abort shows no message, saw: " << noMessage.Report();
-  // Files are copied largest first, equal sizes in scan order.
-  WIN32_FILE_ATTRIBUTE_DATA data = {};
-  ASSERT_TRUE(GetFileAttributesExW(Dest(L"Paket 1\\1.bin").c_str(), GetFileExInfoStandard, &data));
-  EXPECT_EQ(data.nFileSizeLow, 400u * 1024 * 1024);
+  // The file in hand is undone; nothing after it is begun.
+  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\1.bin")));
   EXPECT_FALSE(FileExists(Dest(L"Paket 1\\2.bin")));
   EXPECT_FALSE(FileExists(Dest(L"Paket 1\\3.bin")));
   EXPECT_EQ(AbortRequested(), 1) << "the flag stays set after the run";
@@ -435,25 +437,6 @@ TEST_F(PackagingRunTest, ASlowDisplayHoldsUpNoFileAndEndsExact) {
   EXPECT_EQ(slow.position, 90) << "the bar is full";
 }
 
-TEST_F(PackagingRunTest, CancelDuringTheLastFileStillCompletes) {
-  MakeFileOfSize(source_ / L"only.bin", 200LL * 1024 * 1024);
-  std::wstring done;
-  bool progressOpen = true;
-  DialogAnswerer answers(DefaultAnswers(dest_.Path(), &done, &progressOpen));
-  SetSource(source_.Path());
-  PostGadgetClick(RunButton);
-  ASSERT_TRUE(RunUntilProgressShown());
-  PostGadgetClick(CancelButton);
-  // Window messages are served but the close event waits, as behind a busy
-  // handler: a message shown meanwhile would come with the window still open.
-  PumpUntil([] { return FindWindowW(L"#32770", ProgramCaption) != nullptr; }, 4000);
-  ASSERT_TRUE(RunUntilEnded());
-  ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(done, Completed);
-  EXPECT_FALSE(progressOpen) << "the dying progress window could own the message";
-  EXPECT_EQ(AbortRequested(), 1);
-}
-
 TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
   source_.WriteFile(L"a", "a");
   bool early = true;
@@ -477,23 +460,38 @@ TEST_F(PackagingRunTest, CompletionWaitsForAModalLoopOfTheMainThread) {
   EXPECT_FALSE(progressOpen);
 }
 
-TEST_F(PackagingRunTest, EndingTheProgramDuringACopyFinishesTheFileInHand) {
-  for (const wchar_t* name : {L"1.bin", L"2.bin"})
-    MakeFileOfSize(source_ / name, 300LL * 1024 * 1024);
-  DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
-                          {FolderChooserMatch(), AnswerFolder(dest_.Path())}});
-  SetSource(source_.Path());
-  PostGadgetClick(RunButton);
-  ASSERT_TRUE(RunUntilProgressShown());
-  FinishRunBeforeExit();
-  EXPECT_FALSE(RunInProgress());
-  ASSERT_TRUE(answers.Answered()) << answers.Report();
-  WIN32_FILE_ATTRIBUTE_DATA data = {};
-  ASSERT_TRUE(GetFileAttributesExW(Dest(L"Paket 1\\1.bin").c_str(), GetFileExInfoStandard, &data));
-  EXPECT_EQ(data.nFileSizeLow, 300u * 1024 * 1024);
-  EXPECT_FALSE(FileExists(Dest(L"Paket 1\\2.bin")));
-  // An ending program leaves the worker's close request unhandled.
-  CloseProgressWindow();
+TEST_F(PackagingRunTest, EndingTheProgramOrTheSessionDuringACopyUndoesTheFileInHand) {
+  const ChunkedCopies windowsCopies;
+  // The program's close, and Windows asking whether the session may end.
+  for (const bool session : {false, true}) {
+    SCOPED_TRACE(session ? "session end" : "program end");
+    TempDir dest;
+    for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 1LL << 30);
+    DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
+                            {FolderChooserMatch(), AnswerFolder(dest.Path())}});
+    SetSource(source_.Path());
+    PostGadgetClick(RunButton);
+    ASSERT_TRUE(RunUntilProgressShown());
+    Sleep(200);  // inside the first file
+    const DWORD start = GetTickCount();
+    if (session) {
+      EXPECT_EQ(SendMessageW(AppWindowHandle(MainWindow), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF),
+                TRUE);
+      // Told that the end was called off: the program goes on.
+      SendMessageW(AppWindowHandle(MainWindow), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+      EXPECT_NE(AppWindowHandle(MainWindow), nullptr);
+    } else {
+      FinishRunBeforeExit();
+    }
+    EXPECT_FALSE(RunInProgress());
+    EXPECT_LT(GetTickCount() - start, 3000u) << "the end waited for the file";
+    ASSERT_TRUE(answers.Answered()) << answers.Report();
+    EXPECT_FALSE(FileExists(dest / L"Paket 1\\1.bin"));
+    EXPECT_FALSE(FileExists(dest / L"Paket 1\\2.bin"));
+    // An ending program leaves the worker's close request unhandled.
+    CloseProgressWindow();
+    SetProgramEnding(false);
+  }
 }
 
 TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {

@@ -11,6 +11,7 @@
 #include "gui/windows/drop_files.h"
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
+#include "gui/windows/session_end.h"
 #include "gui/windows/window_record.h"
 #include "gui/windows/window_scale.h"
 
@@ -91,6 +92,8 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
   if (OwnerNotice::Serve(hwnd, message, wParam)) return 0;
   if (HandleLiveSizing(hwnd, message, wParam, lParam)) return 0;
   ServeRegisteredMessage(hwnd, message);
+  LRESULT answer = 0;
+  if (ServeSessionEnd(message, wParam, &answer)) return answer;
   const int window = LayerWindowNumberOf(hwnd);
   SetCurrentEventWindow(window);
   LRESULT result = 0;
