@@ -495,15 +495,32 @@ TEST_F(PackagingRunTest, EndingTheProgramOrTheSessionDuringACopyUndoesTheFileInH
 }
 
 TEST_F(PackagingRunTest, EndingTheProgramWhileTheWorkerAsksClosesItsRequester) {
-  source_.WriteFile(L"a", "a");
-  SetSource(source_.Path());
-  PostGadgetClick(RunButton);
-  ASSERT_TRUE(RunLoopUntil([] { return FindWindowW(TextRequesterClass, nullptr) != nullptr; }));
-  FinishRunBeforeExit();
-  EXPECT_FALSE(RunInProgress());
-  EXPECT_EQ(FindWindowW(TextRequesterClass, nullptr), nullptr);
-  CloseProgressWindow();
-  EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+  // At the naming requester, and at the question about same names.
+  for (const bool sameNames : {false, true}) {
+    TempDir source;
+    source.WriteFile(L"A\\a", "a");
+    source.WriteFile(sameNames ? L"B\\a" : L"B\\b", "b");
+    std::vector<DialogStep> steps;
+    if (sameNames) {
+      steps = {{TextRequesterMatch(ProgramCaption), AnswerEnter()},
+               {FolderChooserMatch(), AnswerFolder(dest_.Path())}};
+    }
+    DialogAnswerer answers(steps);
+    SetSource(source.Path());
+    PostGadgetClick(RunButton);
+    const auto asking = [sameNames] {
+      HWND question = FindWindowW(sameNames ? L"#32770" : TextRequesterClass, ProgramCaption);
+      return question && (!sameNames || FindDescendant(question, nullptr, ChoiceSecond));
+    };
+    ASSERT_TRUE(RunLoopUntil(asking)) << sameNames;
+    FinishRunBeforeExit();
+    EXPECT_FALSE(RunInProgress());
+    EXPECT_FALSE(asking()) << "the question is still open: " << sameNames;
+    ASSERT_TRUE(answers.Answered()) << answers.Report();
+    CloseProgressWindow();
+    SetProgramEnding(false);
+    EXPECT_FALSE(FolderExists(Dest(L"Paket 1")));
+  }
 }
 
 TEST_F(PackagingRunTest, EndingTheProgramBeforeTheWorkerStartsStopsIt) {
