@@ -313,8 +313,8 @@ TEST_F(RunTest, ACancelInsideALargeFileEndsAtOnceAndUndoesIt) {
     HWND progress = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (progress = ProgressWindow()) && IsWindowVisible(progress); }));
+    // Pressed as soon as the first file has begun: a file from a RAM disk goes fast.
     ASSERT_TRUE(WaitFor([&] { return FileExists(target); })) << "the copy never began";
-    Sleep(200);  // inside the first file
     const DWORD pressed = GetTickCount();
     if (c.altF4) {
       ASSERT_TRUE(ForegroundOf(progress));
@@ -327,10 +327,10 @@ TEST_F(RunTest, ACancelInsideALargeFileEndsAtOnceAndUndoesIt) {
     // Wine's CopyFileExW ignores the progress routine: the file in hand is
     // finished there, and the cancel takes effect before the next one.
     const bool finishesTheFile = !UnixPath(L"C:\\").empty();
-    if (finishesTheFile) {
-      EXPECT_EQ(SettledText(progress, cancelling), cancelling);
-      EXPECT_TRUE(IsWindow(progress)) << "the window stays until the run has ended";
-    }
+    // The window stays, showing the cancel, until the run ends (a window
+    // closed at once would let the run go on: the second file would come).
+    const std::wstring title = SettledText(progress, cancelling);
+    EXPECT_TRUE(title == cancelling || !IsWindow(progress)) << title;
     ASSERT_TRUE(RunEnded(60000));
     if (!finishesTheFile) {
       // A second, with room for a loaded machine.
