@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the house style (tools/check-format.sh) and
-# the install's decisions (tests/tools/install_deps_test.sh), builds, and runs
+# Installs what is missing, checks the house style (tools/check-format.sh), that
+# includes point down the modules (tools/check-layers.sh) and the install's
+# decisions (tests/tools/install_deps_test.sh), builds, and runs
 # the test lanes, each under Wine
 # on a private Xvfb display:
 #   x64    the 64-bit build (build/x64) with every test under wine64;
@@ -26,6 +27,7 @@ if has win32 || has wow64; then lanes32=true; fi
 if $lanes32; then tools/install-deps.sh wine32; else tools/install-deps.sh; fi
 # The house style and the install's decisions first: quick refusals before a long build.
 tools/check-format.sh
+tools/check-layers.sh
 tests/tools/install_deps_test.sh
 if has x64; then
   cmake --preset x64 >/dev/null

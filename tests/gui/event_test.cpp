@@ -77,8 +77,10 @@ TEST_F(EventTest, TheWaitWakesForEveryPostedMessage) {
 }
 
 TEST_F(EventTest, NotifyWithoutAHeaderIsIgnored) {
-  // Any process can send it so; there is no header to read.
+  // Any process can send it so; there is no header to read, and no event comes.
+  DrainEvents();
   EXPECT_EQ(SendMessageW(window_, WM_NOTIFY, 0, 0), 0);
+  EXPECT_EQ(WaitAppEvent(10), 0);
 }
 
 TEST_F(EventTest, AnEventEqualToTheLastUnreadOneIsDropped) {

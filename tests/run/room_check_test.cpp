@@ -49,9 +49,13 @@ TEST_F(RoomCheckTest, TooLittleRoomIsAskedAboutBeforeTheFirstFile) {
                         {TransferCopy, false, IDYES, CopyFailed},
                         {TransferMove, false, 0, Completed},  // renames within the volume
                         {TransferMove, true, IDNO, nullptr}};
+  bool otherVolumeLeftOut = false;
   for (const Case& c : cases) {
     // Wine's Z: drive is a volume of its own beside C:.
-    if (c.otherVolume && !FolderExists(L"Z:\\tmp")) continue;
+    if (c.otherVolume && !FolderExists(L"Z:\\tmp")) {
+      otherVolumeLeftOut = true;
+      continue;
+    }
     SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", answer " << c.answer);
     TempDir source;
     const auto destDir =
@@ -94,6 +98,7 @@ TEST_F(RoomCheckTest, TooLittleRoomIsAskedAboutBeforeTheFirstFile) {
     EXPECT_LT(std::llabs(static_cast<long long>(freeMiB) - FreeOn(dest.Path()) / MiB), 4096);
     EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
   }
+  if (otherVolumeLeftOut) GTEST_SKIP() << "the move to another volume did not run: no Z:\\tmp";
 }
 
 TEST_F(RoomCheckTest, AFat32DestinationTakesNoFileOf4GiB) {

@@ -11,7 +11,8 @@ root=$tmp/root bin=$tmp/bin
 mkdir -p "$root/tools" "$root/tests/tools" "$bin"
 cp "$src/tools/test.sh" "$src/tools/install-deps.sh" "$root/tools/"
 stub() { printf '#!/usr/bin/env bash\n%s\n' "$2" >"$1" && chmod +x "$1"; }
-for f in tools/check-format.sh tools/runs-32bit.sh tests/tools/install_deps_test.sh; do
+for f in tools/check-format.sh tools/check-layers.sh tools/runs-32bit.sh \
+  tests/tools/install_deps_test.sh; do
   stub "$root/$f" :
 done
 stub "$root/tools/wine-env.sh" 'wine_env_start() { :; }; wine_env_stop() { :; }'
