@@ -47,7 +47,7 @@ ExistingTargets FindExistingTargets(FileList& files, const RunTargets& targets,
   while (const FileEntry* entry = files.Advance()) {
     if (i == 0 || entry->Package != package) {
       package = entry->Package;
-      packageFolder = FolderPathForCreation(PackageFolderPath(destination, pattern, package));
+      packageFolder = PackageFolder(destination, pattern, package);
     }
     const std::wstring target = TargetPath(packageFolder, targets.relative[i]);
     const size_t slash = target.find_last_of(L'\\');

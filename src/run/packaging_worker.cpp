@@ -58,7 +58,7 @@ std::wstring DeviceFolderName(const std::wstring& pattern) {
   plannedFiles->Rewind();
   while (const FileEntry* entry = plannedFiles->Advance()) packages.insert(entry->Package);
   for (int32_t package : packages) {
-    const std::wstring name = FolderPathForCreation(PackageFolderPath(L"", pattern, package));
+    const std::wstring name = PackageFolder(L"", pattern, package);
     if (IsDeviceName(name)) return name;
   }
   return std::wstring();
@@ -132,7 +132,7 @@ void Transfer(TransferMode mode, const std::wstring& pattern, const std::wstring
     name = FileNamePart(entry->Path);
     if (done == 0 || entry->Package != package) {
       package = entry->Package;
-      packageFolder = FolderPathForCreation(PackageFolderPath(destination, pattern, package));
+      packageFolder = PackageFolder(destination, pattern, package);
     }
     const std::wstring target = TargetPath(packageFolder, targets.relative[done]);
     const std::wstring_view folder(target.data(), target.find_last_of(L'\\'));
@@ -186,9 +186,7 @@ std::wstring AskDestination() {
   for (;;) {
     const std::wstring destination = RequestFolder(L"Speicher-Pfad der Pakete", L"");
     if (destination.empty() || AbortRequested() != 0 || sourceFolder.empty()) return destination;
-    std::wstring absolute = AbsolutePath(destination.c_str());
-    if (!absolute.empty() && absolute.back() != L'\\') absolute.push_back(L'\\');
-    if (!FolderWithin(absolute, sourceFolder)) return destination;
+    if (!FolderWithin(AbsoluteFolderPath(destination.c_str()), sourceFolder)) return destination;
     RequestMessage(Caption,
                    L"Der Speicher-Pfad liegt im Quell-Verzeichnis.\r\nBitte w\u00e4hlen Sie einen "
                    L"Ort au\u00dferhalb.",
@@ -200,8 +198,7 @@ std::wstring AskDestination() {
 
 void SetPackagingPlan(FileList* files, const std::wstring& source) {
   plannedFiles = files;
-  sourceFolder = source.empty() ? std::wstring() : AbsolutePath(source.c_str());
-  if (!sourceFolder.empty() && sourceFolder.back() != L'\\') sourceFolder.push_back(L'\\');
+  sourceFolder = source.empty() ? std::wstring() : AbsoluteFolderPath(source.c_str());
 }
 
 DWORD WINAPI PackagingWorker(LPVOID argument) {

@@ -31,6 +31,11 @@ std::wstring FolderPathForCreation(std::wstring_view path) {
                                                       : path.substr(0, last + 1));
 }
 
+std::wstring PackageFolder(std::wstring_view destination, std::wstring_view pattern,
+                           int32_t package) {
+  return FolderPathForCreation(PackageFolderPath(destination, pattern, package));
+}
+
 std::wstring TargetPath(std::wstring_view folder, std::wstring_view fileName) {
   std::wstring target;
   target.reserve(folder.size() + 1 + fileName.size());

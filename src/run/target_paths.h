@@ -19,6 +19,11 @@ std::wstring PackageFolderPath(std::wstring_view destination, std::wstring_view 
 // length; the caller hands long ones to the platform in the \\?\ form.
 std::wstring FolderPathForCreation(std::wstring_view path);
 
+// The package folder as it is created: PackageFolderPath through
+// FolderPathForCreation, the path every target of the package lies in.
+std::wstring PackageFolder(std::wstring_view destination, std::wstring_view pattern,
+                           int32_t package);
+
 // folder + "\" + fileName. Give it the created folder's path
 // (FolderPathForCreation), so the target lies in the folder that exists even
 // when the pattern ends in a space or a separator.

@@ -24,7 +24,7 @@ int AskAboutSameNames(const RunTargets& flat, const std::wstring& pattern) {
       L" denselben Namen wie eine andere Datei ihres Pakets, zum Beispiel " +
       Quoted(flat.exampleName) + L" aus " + Quoted(FolderShown(flat.exampleFirstFolder)) +
       L" und " + Quoted(FolderShown(flat.exampleSecondFolder)) + L".";
-  std::wstring kept = FolderPathForCreation(PackageFolderPath(L"", pattern, flat.examplePackage));
+  std::wstring kept = PackageFolder(L"", pattern, flat.examplePackage);
   if (!flat.exampleFirstFolder.empty()) kept += L"\\" + flat.exampleFirstFolder;
   kept += L"\\" + flat.exampleName;
   const std::wstring keep =

@@ -51,25 +51,20 @@ std::wstring ShellWords(const std::wstring& arguments) {
   return words;
 }
 
-// The processes that show a main window of the program now, hidden or not.
-std::vector<DWORD> MainWindowOwners() {
-  std::vector<DWORD> owners;
+// The program's main windows now, hidden or not.
+std::vector<HWND> MainWindows() {
+  std::vector<HWND> windows;
   HWND window = nullptr;
   while ((window = FindWindowExW(nullptr, window, nullptr, MainTitle)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    owners.push_back(owner);
+    windows.push_back(window);
   }
-  return owners;
+  return windows;
 }
 
-// A visible main window of a process that showed none before.
-HWND NewMainWindow(const std::vector<DWORD>& before) {
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, nullptr, MainTitle)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (IsWindowVisible(window) && std::find(before.begin(), before.end(), owner) == before.end())
+// A visible main window that was not there before.
+HWND NewMainWindow(const std::vector<HWND>& before) {
+  for (HWND window : MainWindows()) {
+    if (IsWindowVisible(window) && std::find(before.begin(), before.end(), window) == before.end())
       return window;
   }
   return nullptr;
@@ -112,7 +107,7 @@ bool AppProcess::Start(const std::wstring& arguments, long long fileSizeLimit, D
                                           L" && trap '' XFSZ && exec '" + runner + L"' '" + exe +
                                           L"'" + ShellWords(arguments));
   }
-  const std::vector<DWORD> before = MainWindowOwners();
+  const std::vector<HWND> before = MainWindows();
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};

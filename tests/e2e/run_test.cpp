@@ -56,6 +56,14 @@ class RunTest : public E2eTest {
     source_.WriteSizedFile(L"Sub\\Deeper\\c.dat", 0, 3);
     source_.WriteSizedFile(L"z.txt", 5, 4);
   }
+  // A run of the source into one package, copied or moved with the default
+  // pattern, up to the transfer.
+  void StartOnePackageRun(const std::wstring& source, TransferMode mode, const std::wstring& dest) {
+    ASSERT_NO_FATAL_FAILURE(ChooseSource(source));
+    ASSERT_NO_FATAL_FAILURE(ChooseOption(mode == TransferCopy ? CopyOption : MoveOption));
+    ASSERT_NO_FATAL_FAILURE(UseCount(1));
+    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest));
+  }
   // Waits until the run has ended: its window is gone.
   bool RunEnded(DWORD timeoutMs = 30000) {
     return WaitFor([&] { return ProgressWindow() == nullptr; }, timeoutMs);
@@ -183,10 +191,7 @@ class SameNamesTest : public RunTest {
       bytes_.push_back(ReadWholeFile(source / f.path));
       ++seed;
     }
-    ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
-    ASSERT_NO_FATAL_FAILURE(ChooseOption(mode == TransferCopy ? CopyOption : MoveOption));
-    ASSERT_NO_FATAL_FAILURE(UseCount(1));
-    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest));
+    StartOnePackageRun(source.Path(), mode, dest);
   }
   // Every card file where the answer put it (null: nowhere), whole, and its
   // source there for a copy or a run that never began.
@@ -305,10 +310,7 @@ TEST_F(RunTest, ACancelInsideALargeFileEndsAtOnceAndUndoesIt) {
     for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
       ASSERT_TRUE(WriteHollowFile(source / name, 1LL << 30, 9));
     }
-    ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
-    ASSERT_NO_FATAL_FAILURE(ChooseOption(c.mode == TransferCopy ? CopyOption : MoveOption));
-    ASSERT_NO_FATAL_FAILURE(UseCount(1));
-    ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
+    ASSERT_NO_FATAL_FAILURE(StartOnePackageRun(source.Path(), c.mode, dest.Path()));
     const std::wstring target = dest / L"Paket 1\\1.bin";
     HWND progress = nullptr;
     ASSERT_TRUE(

@@ -96,6 +96,12 @@ std::wstring ExactPlatformPath(const wchar_t* path, size_t length) {
   return buffer.Exact(plain.c_str(), plain.size());
 }
 
+std::wstring AbsoluteFolderPath(const wchar_t* path) {
+  std::wstring folder = AbsolutePath(path);
+  if (!folder.empty() && folder.back() != L'\\') folder.push_back(L'\\');
+  return folder;
+}
+
 std::wstring AbsolutePath(const wchar_t* path) {
   const size_t length = std::wcslen(path);
   if (HasDevicePrefix(path) || IsNormalAbsolute(path, length)) return path;

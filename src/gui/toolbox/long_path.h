@@ -30,6 +30,9 @@ class PlatformPathBuffer {
 std::wstring PlatformPath(const wchar_t* path, size_t length);
 std::wstring ExactPlatformPath(const wchar_t* path, size_t length);
 
+// AbsolutePath of a folder, ending in one "\"; empty when it cannot be resolved.
+std::wstring AbsoluteFolderPath(const wchar_t* path);
+
 // path as an absolute, normal path in the plain form: unchanged when it is
 // one already (so names ending in a dot or a space survive), otherwise
 // resolved against the current folder. Empty when it cannot be resolved.
