@@ -19,16 +19,11 @@
 #include "memory_sample.h"
 #include "plan/file_list.h"
 #include "program_bench.h"
+#include "support/narrow.h"
 #include "support/temp_dir.h"
 #include "window_ops.h"
 
 namespace {
-
-std::string Narrow(const std::wstring& text) {
-  std::string out;
-  for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
-  return out;
-}
 
 void Emit(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void Emit(const char* format, ...) {

@@ -20,6 +20,7 @@
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
 #include "support/program_texts.h"
+#include "support/run_end.h"
 
 namespace {
 
@@ -148,9 +149,7 @@ bool TimeRun(bool move, const std::wstring& source, const std::wstring& destinat
       },
       1800000);
   DialogAnswerer completion(MessageBoxMatch(ProgramCaption), AnswerOk(&ending), 60000);
-  const bool ended = RunLoopUntil(
-      [] { return closeRequestAt > 0.0 && !RunInProgress() && !AppWindowHandle(ProgressWindow); },
-      60000);
+  const bool ended = RunLoopUntil([] { return closeRequestAt > 0.0 && RunHasEnded(); }, 60000);
   WriteState(CopyOption, 1);
   WriteState(MoveOption, 0);
   if (!questions.Answered() || !completion.Answered() || !ended) return false;

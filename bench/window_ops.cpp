@@ -46,15 +46,8 @@ LRESULT CALLBACK Answer(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 int TimeWindowOperations(int calls) {
-  // The progress window as a run opens it: caption only, centred on its owner.
-  if (!OpenAppWindow(ProgressWindow, 0, 0, 400, 103, L"Dateien kopieren...", ProgressWindowFlags,
-                     AppWindowHandle(MainWindow))) {
-    return 1;
-  }
-  NewLabel(FileLabel, 10, 10, 35, 15, L"Datei:");
-  NewLabel(CurrentFileText, 40, 10, 350, 20, L"");
-  NewProgressBar(ProgressBar, 10, 30, 380, 15, 0, 100, ProgressSmooth);
-  NewButton(CancelButton, 155, 60, 90, 25, L"Abbrechen");
+  // The progress window a run opens.
+  if (!OpenProgressWindow(TransferCopy, AppWindowHandle(MainWindow))) return 1;
   WriteAttribute(ProgressBar, ProgressMaximum, calls * 2);
   SetAppWindowHidden(ProgressWindow, 0);
 

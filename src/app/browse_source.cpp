@@ -1,6 +1,5 @@
-#include "app/handlers.h"
+#include "app/browse_source.h"
 #include "app/main_window.h"
-#include "app/source_folder.h"
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "gui/requester_folder_path.h"

@@ -1,7 +1,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/source_folder.h"
+#include "app/browse_source.h"
+#include "app/command_line.h"
 #include "gui/requesters.h"
 #include "gui/toolbox/scoped.h"
 

@@ -1,12 +1,16 @@
 #include "app/event_loop.h"
 
-#include "app/handlers.h"
+#include "app/browse_source.h"
+#include "app/layout.h"
 #include "app/main_window.h"
+#include "app/plan_handlers.h"
 #include "app/program_state.h"
+#include "app/shut_down.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
 #include "run/progress_window.h"
 #include "run/run_state.h"
+#include "run/run_stop.h"
 
 namespace {
 

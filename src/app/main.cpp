@@ -1,7 +1,7 @@
 #include <windows.h>
 
+#include "app/command_line.h"
 #include "app/event_loop.h"
-#include "app/source_folder.h"
 #include "app/start_up.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

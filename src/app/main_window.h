@@ -29,6 +29,7 @@ enum MainGadget : int {
   RunButton = 16,
 };
 
-// Opens window 0 with its seventeen gadgets and initial values, then shows
-// it; when the window cannot be opened, there is nothing to show.
+// Opens window 0 with the gadgets of its table (main_window_table.h) and
+// their start values, then shows it; when the window cannot be opened,
+// there is nothing to show.
 void CreateMainWindow();

@@ -1,4 +1,4 @@
-#include "app/handlers.h"
+#include "app/plan_handlers.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "gui/app_window.h"
@@ -11,7 +11,7 @@
 #include "plan/size_caption.h"
 #include "plan/size_units.h"
 #include "plan/unread_notice.h"
-#include "run/progress_window.h"
+#include "run/run_start.h"
 
 namespace {
 void ShowOversizeNotice() {

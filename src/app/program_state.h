@@ -7,7 +7,6 @@ class FileList;
 
 // The program's globals; all zero until start-up fills them.
 struct ProgramState {
-  HINSTANCE InstanceHandle;
   HANDLE ProgramHeap;
   FileList* Files;    // the one plan: every source file with its package
   int CurrentEvent;   // code of the last wait, 0 after a time-out

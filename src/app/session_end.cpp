@@ -1,7 +1,9 @@
-#include "gui/session_end.h"
+#include "app/session_end.h"
+
 #include "app/event_loop.h"
-#include "app/handlers.h"
-#include "run/progress_window.h"
+#include "app/shut_down.h"
+#include "gui/session_end.h"
+#include "run/run_stop.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "app/handlers.h"
+#include "app/shut_down.h"
 #include "app/program_state.h"
 #include "gui/layer.h"
-#include "run/progress_window.h"
+#include "run/run_stop.h"
 #include "run/taskbar_progress.h"
 #include "run/thread_registry.h"
 

@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "app/handlers.h"
 #include "app/main_window.h"
 #include "app/program_state.h"
+#include "app/session_end.h"
 #include "gui/busy.h"
 #include "gui/layer.h"
 #include "plan/file_list.h"
@@ -15,7 +15,6 @@
 void StartUp(HINSTANCE instance) {
   ProgramState& program = Program();
   program = ProgramState{};
-  program.InstanceHandle = instance;
   program.ProgramHeap = HeapCreate(0, 4096, 0);
   InitGuiLayer(instance);
   InitThreadRegistry();

@@ -37,6 +37,9 @@ int ReadState(int gadget);
 void InsertItem(int gadget, int position, const wchar_t* text);
 void ClearItems(int gadget);
 void WriteAttribute(int gadget, int attribute, int value);
+// An attribute as the gadget has it now (a progress bar's range ends); 0 for
+// one that its kind does not have.
+int ReadAttribute(int gadget, int attribute);
 void PlaceGadget(int gadget, int x, int y, int width, int height);
 int GadgetOuterWidth(int gadget);
 HWND GadgetHandle(int gadget);

@@ -12,7 +12,7 @@
 #include "gui/core/properties.h"
 #include "gui/gadgets/gadget_part.h"
 #include "gui/toolbox/scoped_shell.h"
-#include "gui/windows/window_record.h"
+#include "gui/windows/window_part.h"
 
 namespace {
 // COM of the thread that started the layer, until the layer ends.

@@ -36,3 +36,9 @@ int RequestChoice(const wchar_t* caption, const wchar_t* instruction, const wcha
                   const wchar_t* first, const wchar_t* second);
 // The command links' control numbers, for whoever answers it from outside.
 enum ChoiceButton : int { ChoiceFirst = 1001, ChoiceSecond = 1002 };
+
+// Closes every requester that the thread shows (each visible top-level window
+// of it), as Esc or "Nein" would: a question with "Ja" and "Nein", which
+// ignores a close request, is answered "Nein". Any thread may call it; it
+// returns at once, and the requesters close as their thread runs on.
+void DismissRequestersOf(DWORD threadId);

@@ -37,9 +37,7 @@ void ShowLatest() {
   if (latest.stopped) {
     ShowTaskbarStopped();
   } else {
-    const HWND bar = GadgetHandle(ProgressBar);
-    ShowTaskbarProgress(latest.filesDone,
-                        static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0)));
+    ShowTaskbarProgress(latest.filesDone, ReadAttribute(ProgressBar, ProgressMaximum));
   }
   shown = std::move(latest);
 }

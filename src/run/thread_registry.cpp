@@ -53,12 +53,3 @@ void EmptyThreadRegistry() {
   const CriticalSectionLock hold(registry.lock);
   registry.records.clear();
 }
-
-int RunningThreadCount() {
-  const CriticalSectionLock hold(registry.lock);
-  int running = 0;
-  for (const ThreadRecord& record : registry.records) {
-    running += HasEnded(record.handle.Get()) ? 0 : 1;
-  }
-  return running;
-}

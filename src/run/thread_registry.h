@@ -11,5 +11,3 @@ void InitThreadRegistry();
 int32_t StartThread(LPTHREAD_START_ROUTINE routine, int32_t argument);
 // Closes every remaining handle without waiting for the threads.
 void EmptyThreadRegistry();
-// Number of registered threads that are still running (for tests).
-int RunningThreadCount();

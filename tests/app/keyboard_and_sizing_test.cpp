@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/main_window_table.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
+#include "support/gadget_table_view.h"
 #include "support/input.h"
 #include "support/program_env.h"
+#include "support/read.h"
 #include "support/sequence.h"
 
 namespace {
@@ -14,8 +17,6 @@ void Key(WORD vk, bool shift) {
   SendKeyStroke(vk, shift ? VK_SHIFT : 0);
   RunLoopFor(40);
 }
-
-int FocusedGadget() { return GetDlgCtrlID(GetFocus()); }
 
 class MainWindowInput : public ::testing::Test {
  protected:
@@ -29,25 +30,22 @@ class MainWindowInput : public ::testing::Test {
 };
 
 TEST_F(MainWindowInput, TabFollowsCreationOrderAndWrapsBothWays) {
-  // Frames never take the focus; the size option comes before the count
-  // field because it was created before it. The button control itself gives
-  // a radio button WS_TABSTOP when checked and takes it when unchecked, so
-  // only the checked option of each group is a stop.
-  const std::vector<SequenceEntry<int>> stops = {
-      BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin, SizeUnitCombo,  CopyOption,
-      PackageList,  ContentsList, PreviewButton,    RunButton,       SourcePathField};
+  // Frames never take the focus, and of each option group only the checked
+  // button is a stop (the button control itself moves WS_TABSTOP with the check).
+  const std::vector<SequenceEntry<int>> stops = TabWalkFromFirst(MainGadgetTable);
+  ASSERT_EQ(TabStops(MainGadgetTable).front().value, SourcePathField);
   SetFocus(GadgetHandle(SourcePathField));
   std::vector<int> seen;
   for (size_t i = 0; i < stops.size(); ++i) {
     Key(VK_TAB, false);
-    seen.push_back(FocusedGadget());
+    seen.push_back(FocusedGadget(window_));
   }
   EXPECT_TRUE(MatchesSequence(seen, stops, "Tab from the source field"));
-  ASSERT_EQ(FocusedGadget(), SourcePathField);
+  ASSERT_EQ(FocusedGadget(window_), SourcePathField);
   Key(VK_TAB, true);
-  EXPECT_EQ(FocusedGadget(), RunButton) << "Shift+Tab from the first goes to the last";
+  EXPECT_EQ(FocusedGadget(window_), RunButton) << "Shift+Tab from the first goes to the last";
   Key(VK_TAB, true);
-  EXPECT_EQ(FocusedGadget(), PreviewButton);
+  EXPECT_EQ(FocusedGadget(window_), PreviewButton);
 }
 
 TEST_F(MainWindowInput, BorderSizingLaysTheWindowOutOnEveryStep) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/main_window_table.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
 #include "gui/toolbox/display_scale.h"
@@ -11,7 +12,10 @@ namespace {
 
 std::vector<RECT> AllRects() {
   std::vector<RECT> rects;
-  for (int g = SourceFrame; g <= RunButton; ++g) rects.push_back(GadgetRect(g));
+  for (const GadgetRow& row : MainGadgetRows) {
+    if (rects.size() <= static_cast<size_t>(row.gadget)) rects.resize(row.gadget + 1u);
+    rects[static_cast<size_t>(row.gadget)] = GadgetRect(row.gadget);
+  }
   return rects;
 }
 
@@ -56,15 +60,19 @@ TEST(Layout, EnlargingMovesAndStretchesTheNamedGadgets) {
   ResizeInner(676, 472);
   ASSERT_EQ(AppWindowInnerWidth(MainWindow), 676);
   ASSERT_EQ(AppWindowInnerHeight(MainWindow), 472);
-  ExpectShift(before, SourceFrame, 0, 0, 100, 0);
-  ExpectShift(before, SourcePathField, 0, 0, 100, 0);
+  // 100 wider and 50 higher: each gadget as its anchor says, a centred one by half.
+  for (const GadgetRow& row : MainGadgetRows) {
+    const unsigned a = row.anchor;
+    ExpectShift(before, row.gadget,
+                (a & AnchorFollowRight)    ? 100
+                : (a & AnchorCentreAcross) ? 50
+                                           : 0,
+                (a & AnchorFollowBottom) ? 50 : 0, (a & AnchorStretchRight) ? 100 : 0,
+                (a & AnchorStretchDown) ? 50 : 0);
+  }
+  // The same, spelt out for the gadgets that move.
   ExpectShift(before, BrowseButton, 100, 0, 0, 0);
-  for (int g = SettingsFrame; g <= MoveOption; ++g) ExpectShift(before, g, 0, 0, 0, 0);
-  ExpectShift(before, PackagesFrame, 0, 0, 0, 50);
-  ExpectShift(before, PackageList, 0, 0, 0, 50);
-  ExpectShift(before, ContentsFrame, 0, 0, 100, 50);
   ExpectShift(before, ContentsList, 0, 0, 100, 50);
-  ExpectShift(before, PreviewButton, 0, 50, 0, 0);
   ExpectShift(before, RunButton, 50, 50, 0, 0);
   ResizeInner(576, 422);
 }

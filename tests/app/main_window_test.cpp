@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "app/main_window_table.h"
 #include "gui/app_window.h"
 #include "gui/gadgets.h"
-#include "support/main_window_layout.h"
+#include "support/gadget_table_view.h"
 #include "support/program_env.h"
 #include "support/program_texts.h"
 #include "support/sequence.h"
@@ -37,40 +38,55 @@ TEST_F(MainWindowTest, TitleSizeAndCentredPlacement) {
 
 TEST_F(MainWindowTest, GadgetsStoodWhereCreatedWithTheirTexts) {
   const auto& initial = InitialGadgets();
-  ASSERT_EQ(initial.size(), 17u);
-  for (const CreatedGadget& e : CreationLayout) {
-    const GadgetSnapshot& seen = initial[static_cast<size_t>(e.gadget)];
-    EXPECT_EQ(seen.rect.left, e.x) << "gadget " << e.gadget;
-    EXPECT_EQ(seen.rect.top, e.y) << "gadget " << e.gadget;
-    EXPECT_EQ(seen.rect.right - seen.rect.left, e.w) << "gadget " << e.gadget;
-    EXPECT_EQ(seen.rect.bottom - seen.rect.top, e.h) << "gadget " << e.gadget;
-    EXPECT_EQ(seen.text, e.text) << "gadget " << e.gadget;
+  ASSERT_EQ(initial.size(), std::size(MainGadgetRows));
+  for (const GadgetRow& row : MainGadgetRows) {
+    const GadgetSnapshot& seen = initial[static_cast<size_t>(row.gadget)];
+    const RECT drawn = DrawnRect(row);
+    EXPECT_EQ(seen.rect.left, drawn.left) << "gadget " << row.gadget;
+    EXPECT_EQ(seen.rect.top, drawn.top) << "gadget " << row.gadget;
+    EXPECT_EQ(seen.rect.right, drawn.right) << "gadget " << row.gadget;
+    EXPECT_EQ(seen.rect.bottom, drawn.bottom) << "gadget " << row.gadget;
+    EXPECT_EQ(seen.text, DrawnText(row)) << "gadget " << row.gadget;
   }
+  // The first layout centres the run button; the snapshot was taken before.
   EXPECT_EQ(initial[RunButton].rect.left, 210);
   EXPECT_EQ(initial[RunButton].rect.top, 385);
   EXPECT_EQ(initial[RunButton].text, RunButtonText);
 }
 
-TEST_F(MainWindowTest, InitialValuesAndUnitItems) {
+TEST_F(MainWindowTest, InitialValuesRangesAndUnitItems) {
   const auto& initial = InitialGadgets();
-  EXPECT_EQ(initial[ByCountOption].state, 0);
+  for (const GadgetRow& row : MainGadgetRows) {
+    const int state = initial[static_cast<size_t>(row.gadget)].state;
+    if (row.startValue != NoStartValue) {
+      EXPECT_EQ(state, row.startValue) << "gadget " << row.gadget;
+    } else if (row.type == GadgetType::Option) {
+      EXPECT_EQ(state, 0) << "gadget " << row.gadget;
+    } else if (row.type == GadgetType::ListBox) {
+      EXPECT_EQ(state, -1) << "gadget " << row.gadget;
+    }
+    if (row.type == GadgetType::SpinField) {
+      HWND arrows = GetWindow(GadgetHandle(row.gadget), GW_HWNDNEXT);
+      ASSERT_EQ(GetDlgCtrlID(arrows), row.gadget);
+      int low = 0, high = 0;
+      SendMessageW(arrows, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                   reinterpret_cast<LPARAM>(&high));
+      EXPECT_EQ(low, 1) << "gadget " << row.gadget;
+      EXPECT_EQ(high, 9999999) << "gadget " << row.gadget;
+    }
+  }
   EXPECT_EQ(initial[BySizeOption].state, 1);
   EXPECT_EQ(initial[CopyOption].state, 1);
-  EXPECT_EQ(initial[MoveOption].state, 0);
   EXPECT_EQ(initial[PackageCountSpin].state, 10);
   EXPECT_EQ(initial[PackageSizeSpin].state, 700);
-  EXPECT_EQ(initial[SizeUnitCombo].state, 2);
-  EXPECT_EQ(initial[PackageList].state, -1);
-  EXPECT_EQ(initial[ContentsList].state, -1);
   HWND combo = GadgetHandle(SizeUnitCombo);
-  const wchar_t* units[] = {L"B",         L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
-                            L"KB (1000)", L"MB (1000)",  L"GB (1000)"};
-  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 7);
-  for (int i = 0; i < 7; ++i) {
+  ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(std::size(SizeUnits)));
+  for (size_t i = 0; i < std::size(SizeUnits); ++i) {
     wchar_t item[32] = {};
     SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-    EXPECT_STREQ(item, units[i]) << "item " << i;
+    EXPECT_STREQ(item, SizeUnits[i]) << "item " << i;
   }
+  EXPECT_EQ(initial[SizeUnitCombo].state, 2);
   EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrW(combo, GWL_STYLE)) & 3u,
             static_cast<DWORD>(CBS_DROPDOWNLIST));
 }

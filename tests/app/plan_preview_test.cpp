@@ -9,13 +9,10 @@
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
 #include "support/program_texts.h"
+#include "support/sized_file.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::wstring Caption(const wchar_t* size) {
-  return SizedContentsCaption + std::wstring(size) + L" MiB)";
-}
 
 std::vector<std::wstring> Package(int index) {
   SelectListLine(PackageList, index);
@@ -75,7 +72,7 @@ TEST_F(PlanTest, BySizeFillsTheLastPackageLargestFirst) {
   ASSERT_EQ(ListLines(PackageList).size(), 3u);
   EXPECT_EQ(Package(0), (std::vector<std::wstring>{File(L"b")}));
   EXPECT_EQ(Package(1), (std::vector<std::wstring>{File(L"c"), File(L"d")}));
-  EXPECT_EQ(ReadText(ContentsFrame), Caption(L"0.00"));
+  EXPECT_EQ(ReadText(ContentsFrame), SizedContentsCaption(L"0.00"));
   EXPECT_EQ(Package(2), (std::vector<std::wstring>{File(L"a"), File(L"e")}));
 }
 
@@ -107,29 +104,29 @@ TEST_F(PlanTest, CaptionShowsTheSelectedPackageInMiB) {
   };
   for (const CaptionCase& c : cases) {
     TempDir tree;
-    MakeFileOfSize(tree / L"only.bin", c.bytes);
+    ASSERT_TRUE(WriteSizedFile(tree / L"only.bin", c.bytes, FileFill::Hole));
     SetSource(tree.Path());
     UseCount(1);
     Preview();
     ASSERT_EQ(ListLines(PackageList).size(), 1u) << c.bytes;
     SelectListLine(PackageList, 0);
-    EXPECT_EQ(ReadText(ContentsFrame), Caption(c.shown)) << c.bytes << " bytes";
+    EXPECT_EQ(ReadText(ContentsFrame), SizedContentsCaption(c.shown)) << c.bytes << " bytes";
   }
 }
 
 TEST_F(PlanTest, NewPreviewEmptiesBothListsButKeepsTheCaption) {
-  MakeFileOfSize(File(L"big"), 1572864);
+  ASSERT_TRUE(WriteSizedFile(File(L"big"), 1572864, FileFill::Hole));
   SetSource(Source());
   UseCount(2);
   Preview();
   SelectListLine(PackageList, 0);
-  ASSERT_EQ(ReadText(ContentsFrame), Caption(L"1.50"));
+  ASSERT_EQ(ReadText(ContentsFrame), SizedContentsCaption(L"1.50"));
   TempDir empty;
   SetSource(empty.Path());
   Preview();
   EXPECT_TRUE(ListLines(PackageList).empty());
   EXPECT_TRUE(ListLines(ContentsList).empty());
-  EXPECT_EQ(ReadText(ContentsFrame), Caption(L"1.50"));
+  EXPECT_EQ(ReadText(ContentsFrame), SizedContentsCaption(L"1.50"));
 }
 
 TEST_F(PlanTest, SelectionEventWithNothingSelectedShowsZero) {
@@ -139,7 +136,7 @@ TEST_F(PlanTest, SelectionEventWithNothingSelectedShowsZero) {
   Preview();
   SelectListLine(PackageList, -1);
   EXPECT_TRUE(ListLines(ContentsList).empty());
-  EXPECT_EQ(ReadText(ContentsFrame), Caption(L"0.00"));
+  EXPECT_EQ(ReadText(ContentsFrame), SizedContentsCaption(L"0.00"));
 }
 
 TEST_F(PlanTest, SettingsTakeEffectOnlyWithThePreviewButton) {

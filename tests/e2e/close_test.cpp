@@ -2,6 +2,7 @@
 // middle of a copy, and leaves no half-written file behind.
 #include "e2e/e2e_files.h"
 #include "e2e/e2e_fixture.h"
+#include "support/sized_file.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -20,7 +21,8 @@ TEST_F(CloseTest, ClosingDuringACopyLeavesEveryTargetWholeOrAbsent) {
   TempDir dest;
   constexpr int Files = 5;  // about half a second each to copy here
   for (int i = 1; i <= Files; ++i) {
-    ASSERT_TRUE(WriteHollowFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, 10u + i));
+    ASSERT_TRUE(WriteSizedFile(source / (std::to_wstring(i) + L".bin"), 1LL << 30, FileFill::Ends,
+                               10u + i));
   }
   ASSERT_NO_FATAL_FAILURE(ChooseSource(source.Path()));
   ASSERT_NO_FATAL_FAILURE(UseCount(1));  // by size each would be over the limit and bring a notice

@@ -39,9 +39,7 @@ TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {
   ASSERT_TRUE(app_.Start(L"\"" + missing + L"\"")) << app_.Problem();
   HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr) << "no warning";
-  EXPECT_EQ(MessageBoxText(box), L"Das Verzeichnis\r\n" + missing +
-                                     L"\r\nwurde nicht gefunden. Bundelor startet ohne "
-                                     L"Quell-Verzeichnis.");
+  EXPECT_EQ(MessageBoxText(box), SourceNotFound(missing));
   EXPECT_TRUE(ClickButton(box, IDOK));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
   EXPECT_EQ(WindowText(G(SourcePathField)), L"");

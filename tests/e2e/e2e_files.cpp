@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "gui/toolbox/long_path.h"
 #include "gui/toolbox/scoped.h"
@@ -46,49 +45,7 @@ void Collect(const std::wstring& folder, const std::wstring& prefix, bool recurs
   } while (FindNextFileW(find.Get(), &data));
 }
 
-void FillChunk(std::string* chunk, uint32_t* x) {
-  // Every chunk differs: a file put together from the wrong pieces shows.
-  for (size_t i = 0; i < chunk->size(); i += 4) {
-    *x = *x * 1664525u + 1013904223u;
-    std::memcpy(&(*chunk)[i], x, 4);
-  }
-}
-
-bool WriteChunk(HANDLE file, const std::string& chunk, DWORD size) {
-  DWORD written = 0;
-  return WriteFile(file, chunk.data(), size, &written, nullptr) && written == size;
-}
-
 }  // namespace
-
-bool WriteLargeFile(const std::wstring& path, int64_t size, unsigned seed) {
-  const ScopedFileHandle file = OpenPath(path, GENERIC_WRITE, CREATE_ALWAYS);
-  if (!file.Valid()) return false;
-  std::string chunk(Chunk, '\0');
-  uint32_t x = seed * 2654435761u + 1;
-  for (int64_t done = 0; done < size;) {
-    FillChunk(&chunk, &x);
-    const DWORD part = static_cast<DWORD>(std::min<int64_t>(Chunk, size - done));
-    if (!WriteChunk(file.Get(), chunk, part)) return false;
-    done += part;
-  }
-  return true;
-}
-
-bool WriteHollowFile(const std::wstring& path, int64_t size, unsigned seed) {
-  if (size < 2 * static_cast<int64_t>(Chunk)) return WriteLargeFile(path, size, seed);
-  const ScopedFileHandle file = OpenPath(path, GENERIC_WRITE, CREATE_ALWAYS);
-  if (!file.Valid()) return false;
-  std::string chunk(Chunk, '\0');
-  uint32_t x = seed * 2654435761u + 1;
-  FillChunk(&chunk, &x);
-  if (!WriteChunk(file.Get(), chunk, Chunk)) return false;
-  LARGE_INTEGER tail;
-  tail.QuadPart = size - Chunk;
-  if (!SetFilePointerEx(file.Get(), tail, nullptr, FILE_BEGIN)) return false;
-  FillChunk(&chunk, &x);
-  return WriteChunk(file.Get(), chunk, Chunk);
-}
 
 bool SameBytes(const std::wstring& a, const std::wstring& b) {
   const ScopedFileHandle fa = OpenPath(a, GENERIC_READ, OPEN_EXISTING);

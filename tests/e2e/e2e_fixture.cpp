@@ -50,7 +50,7 @@ void E2eTest::UseCount(int count) {
 }
 
 int E2eTest::FocusedGadget(int expected) {
-  return Settled([this] { return GetDlgCtrlID(FocusedControl(Main())); }, expected);
+  return Settled([this] { return ::FocusedGadget(Main()); }, expected);
 }
 
 void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) {
@@ -94,6 +94,10 @@ HWND E2eTest::ProgressWindow() const {
     }
   }
   return nullptr;
+}
+
+bool E2eTest::WaitForRunEnd(DWORD timeoutMs) const {
+  return WaitFor([this] { return ProgressWindow() == nullptr; }, timeoutMs);
 }
 
 HWND E2eTest::WaitForMessageBox(DWORD timeoutMs, int button) const {

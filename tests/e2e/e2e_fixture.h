@@ -45,6 +45,8 @@ class E2eTest : public ::testing::Test {
   void StartRun(const wchar_t* pattern, const std::wstring& destination);
   // The progress window while it exists (0 before and after).
   HWND ProgressWindow() const;
+  // Waits until the run has ended: its window is gone.
+  bool WaitForRunEnd(DWORD timeoutMs = 30000) const;
   // Waits for the program's next message box, reads it and presses OK; ""
   // when none came.
   std::wstring AnswerMessage(DWORD timeoutMs = 30000);

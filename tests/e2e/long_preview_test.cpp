@@ -1,7 +1,12 @@
 // A preview that scans for seconds: the window shows that it works and does
 // not pass for hung.
+#include <algorithm>
+
 #include "e2e/e2e_fixture.h"
+#include "support/narrow.h"
 #include "support/program_file.h"
+#include "support/shown_cursor.h"
+#include "support/unix_side.h"
 
 namespace {
 
@@ -16,11 +21,27 @@ HCURSOR CursorShown() {
   return GetCursorInfo(&info) ? info.hCursor : nullptr;
 }
 
+bool AnyIn(const std::vector<std::string>& frames, const std::vector<std::string>& known) {
+  return std::any_of(frames.begin(), frames.end(), [&](const std::string& frame) {
+    return std::binary_search(known.begin(), known.end(), frame);
+  });
+}
+
 TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
   // Thousands of folders, written by the test set-up (ctest fixture busy_tree).
   const std::wstring tree = BuildTreeFile(L"e2e-busy-tree");
   ASSERT_NE(GetFileAttributesW(tree.c_str()), INVALID_FILE_ATTRIBUTES)
-      << "no tree at " << std::string(tree.begin(), tree.end()) << ": run through ctest";
+      << "no tree at " << Narrow(tree) << ": run through ctest";
+  // Windows shares system cursors between processes: the program's handle is
+  // this process's. Wine loads one copy per process and cannot read another
+  // process's: there the screen's pictures of the pointer are compared with
+  // those of this process's own wait cursor (all frames of its animation).
+  const bool wine = !UnixPath(L"C:\\").empty();
+  std::vector<std::string> waitFrames;
+  if (wine) {
+    waitFrames = SystemCursorFrames(IDC_WAIT, 1500);
+    ASSERT_FALSE(waitFrames.empty()) << "the X server's pointer could not be read";
+  }
   ASSERT_NO_FATAL_FAILURE(StartApp(L"\"" + tree + L"\""));
 
   // The mouse rests on the button from before the click to after the preview.
@@ -34,9 +55,17 @@ TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
   HCURSOR busy = before;
   ASSERT_TRUE(WaitFor([&] { return (busy = CursorShown()) != before; }, 5000))
       << "the cursor did not change";
-  // Windows shares system cursors between processes; Wine loads one copy per
-  // process, so there only the change can be seen.
-  if (before == LoadCursorW(nullptr, IDC_ARROW)) {
+  if (wine) {
+    const std::vector<std::string> shown = ShownCursorFrames(300);
+    const bool stillBusy = CursorShown() == busy;
+    EXPECT_TRUE(AnyIn(shown, waitFrames))
+        << "the screen showed another cursor, " << shown.size() << " pictures";
+    // Only while the scan went on is every picture one of the wait cursor's.
+    if (stillBusy) {
+      EXPECT_TRUE(std::includes(waitFrames.begin(), waitFrames.end(), shown.begin(), shown.end()))
+          << "the screen showed another cursor beside the wait cursor";
+    }
+  } else {
     EXPECT_EQ(busy, LoadCursorW(nullptr, IDC_WAIT));
   }
 

@@ -35,7 +35,7 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
-    const std::wstring caption = SizedContentsCaption + std::wstring(c.mib) + L" MiB)";
+    const std::wstring caption = SizedContentsCaption(c.mib);
     EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
     EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
     EXPECT_EQ(ListSelection(G(PackageList)), c.line);
@@ -61,7 +61,7 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   KeyStroke(VK_TAB);
   ASSERT_EQ(FocusedGadget(SizeUnitCombo), SizeUnitCombo);
   KeyStroke(VK_UP);
-  EXPECT_EQ(SettledText(G(SizeUnitCombo), L"KiB (1024)"), L"KiB (1024)");
+  EXPECT_EQ(SettledText(G(SizeUnitCombo), SizeUnits[1]), SizeUnits[1]);
 
   ClickGadget(PreviewButton);
   const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
@@ -80,7 +80,7 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   };
   for (const Case& c : cases) {
     ClickListLine(G(PackageList), c.line);
-    const std::wstring caption = SizedContentsCaption + std::wstring(c.mib) + L" MiB)";
+    const std::wstring caption = SizedContentsCaption(c.mib);
     EXPECT_EQ(SettledLines(G(ContentsList), c.files), c.files) << "line " << c.line;
     EXPECT_EQ(SettledText(G(ContentsFrame), caption), caption) << "line " << c.line;
   }
@@ -102,7 +102,7 @@ TEST_F(PreviewTest, CancellingTheChooserEmptiesTheSource) {
   ClickGadget(BrowseButton);
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr);
-  EXPECT_TRUE(ShowsText(chooser, L"Quell-Pfad"));
+  EXPECT_TRUE(ShowsText(chooser, SourcePrompt));
   EXPECT_TRUE(ClickButton(chooser, IDCANCEL));
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
   EXPECT_EQ(SettledText(G(SourcePathField), L""), L"");

@@ -9,6 +9,7 @@
 #include "gui/toolbox/scoped.h"
 #include "support/input.h"
 #include "support/program_texts.h"
+#include "support/sized_file.h"
 #include "support/temp_dir.h"
 #include "support/unix_side.h"
 
@@ -64,10 +65,6 @@ class RunTest : public E2eTest {
     ASSERT_NO_FATAL_FAILURE(UseCount(1));
     ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest));
   }
-  // Waits until the run has ended: its window is gone.
-  bool RunEnded(DWORD timeoutMs = 30000) {
-    return WaitFor([&] { return ProgressWindow() == nullptr; }, timeoutMs);
-  }
 
   TempDir source_;
   TempDir dest_;
@@ -79,7 +76,7 @@ TEST_F(RunTest, CopyRunPutsEveryFileFlatIntoItsPackageFolder) {
   ASSERT_NO_FATAL_FAILURE(UseCount(2));
   ASSERT_NO_FATAL_FAILURE(StartRun(L"Teil #", dest_.Path()));
   EXPECT_EQ(AnswerMessage(), Completed);
-  ASSERT_TRUE(RunEnded());
+  ASSERT_TRUE(WaitForRunEnd());
   // Dealt in scan order over two packages, without the sub-folders.
   EXPECT_EQ(FolderContents(dest_.Path()),
             (std::vector<std::wstring>{L"Teil 1\\", L"Teil 1\\a.txt", L"Teil 1\\c.dat", L"Teil 2\\",
@@ -103,7 +100,7 @@ TEST_F(RunTest, MoveRunTakesTheFilesAway) {
   ASSERT_NO_FATAL_FAILURE(UseCount(3));
   ASSERT_NO_FATAL_FAILURE(StartRun(L"Band #-#", dest_.Path()));
   EXPECT_EQ(AnswerMessage(), Completed);
-  ASSERT_TRUE(RunEnded());
+  ASSERT_TRUE(WaitForRunEnd());
   struct Moved {
     const wchar_t* target;
     const wchar_t* original;
@@ -137,7 +134,7 @@ TEST_F(RunTest, TwinNamesArriveAsThemselves) {
     ASSERT_NO_FATAL_FAILURE(UseCount(2));
     ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest.Path()));
     EXPECT_EQ(AnswerMessage(), Completed) << move;
-    ASSERT_TRUE(RunEnded());
+    ASSERT_TRUE(WaitForRunEnd());
     // Dealt in scan order: each name to package 1, its twin to package 2.
     const std::wstring targets[] = {L"Paket 1\\a",  L"Paket 2\\a.",     L"Paket 1\\b",
                                     L"Paket 2\\b ", L"Paket 1\\f1.bin", L"Paket 2\\f2.bin"};
@@ -159,7 +156,7 @@ TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   EXPECT_FALSE(IsWindowVisible(ProgressWindow())) << "a run without files never shows it";
   EXPECT_EQ(MessageBoxText(box), NoDestination);
   ClickButton(box, IDOK);
-  ASSERT_TRUE(RunEnded());
+  ASSERT_TRUE(WaitForRunEnd());
   EXPECT_TRUE(FolderContents(dest_.Path()).empty());
   EXPECT_EQ(FolderContents(source_.Path()).size(), 6u);
 }
@@ -210,12 +207,8 @@ class SameNamesTest : public RunTest {
 };
 
 TEST_F(SameNamesTest, AreAskedAboutOnceBeforeTheFirstFile) {
-  const std::wstring content =
-      L"1 Datei hat denselben Namen wie eine andere Datei ihres Pakets, zum Beispiel "
-      L"\u201eIMG_0001.JPG\u201c aus \u201eDCIM\\100CANON\u201c und \u201eDCIM\\101CANON\u201c.";
-  const std::wstring keptNote =
-      L"Jedes Paket erh\u00e4lt die Unterordner der Quelle, zum Beispiel "
-      L"\u201ePaket 1\\DCIM\\100CANON\\IMG_0001.JPG\u201c.";
+  const std::wstring content = OneSameName(L"IMG_0001.JPG", L"DCIM\\100CANON", L"DCIM\\101CANON");
+  const std::wstring keptNote = SubfoldersKeptNote(L"Paket 1\\DCIM\\100CANON\\IMG_0001.JPG");
   for (const TransferMode mode : {TransferCopy, TransferMove}) {
     for (const int answer :
          {static_cast<int>(ChoiceFirst), static_cast<int>(ChoiceSecond), IDCANCEL}) {
@@ -231,16 +224,16 @@ TEST_F(SameNamesTest, AreAskedAboutOnceBeforeTheFirstFile) {
       EXPECT_TRUE(ShowsText(dialog, SameNamesInstruction));
       EXPECT_TRUE(ShowsText(dialog, content));
       EXPECT_TRUE(ShowsText(dialog, keptNote) ||
-                  ShowsText(dialog, L"Unterordner beibehalten\n" + keptNote));
+                  ShowsText(dialog, KeepSubfolders + (L"\n" + keptNote)));
       EXPECT_TRUE(FolderContents(dest.Path()).empty()) << "asked before anything is written";
       ASSERT_TRUE(PressInDialog(answer));
       if (answer == IDCANCEL) {
-        ASSERT_TRUE(RunEnded());
+        ASSERT_TRUE(WaitForRunEnd());
         EXPECT_EQ(WaitForMessageBox(1500), nullptr) << "Abbrechen ends the run like a cancel";
         EXPECT_TRUE(FolderContents(dest.Path()).empty());
       } else {
         EXPECT_EQ(AnswerMessage(), Completed);
-        ASSERT_TRUE(RunEnded());
+        ASSERT_TRUE(WaitForRunEnd());
         EXPECT_EQ(FolderContents(dest / L"Paket 1").size(), answer == ChoiceFirst ? 6u : 3u)
             << "every file once (and three folders when they are kept)";
       }
@@ -273,7 +266,7 @@ TEST_F(SameNamesTest, FilesAlreadyThereAreDecidedBeforeTheFirstFile) {
     if (replaced) {
       EXPECT_EQ(AnswerMessage(), Completed);
     }
-    ASSERT_TRUE(RunEnded());
+    ASSERT_TRUE(WaitForRunEnd());
     if (!replaced) {
       EXPECT_EQ(WaitForMessageBox(1500), nullptr) << "no further message";
     }
@@ -308,7 +301,7 @@ TEST_F(RunTest, ACancelInsideALargeFileEndsAtOnceAndUndoesIt) {
     TempDir dest;
     // Each far larger than a second's copy here; equal sizes go in scan order.
     for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
-      ASSERT_TRUE(WriteHollowFile(source / name, 1LL << 30, 9));
+      ASSERT_TRUE(WriteSizedFile(source / name, 1LL << 30, FileFill::Ends, 9));
     }
     ASSERT_NO_FATAL_FAILURE(StartOnePackageRun(source.Path(), c.mode, dest.Path()));
     const std::wstring target = dest / L"Paket 1\\1.bin";
@@ -333,7 +326,7 @@ TEST_F(RunTest, ACancelInsideALargeFileEndsAtOnceAndUndoesIt) {
     // closed at once would let the run go on: the second file would come).
     const std::wstring title = SettledText(progress, cancelling);
     EXPECT_TRUE(title == cancelling || !IsWindow(progress)) << title;
-    ASSERT_TRUE(RunEnded(60000));
+    ASSERT_TRUE(WaitForRunEnd(60000));
     if (!finishesTheFile) {
       // A second, with room for a loaded machine.
       EXPECT_LT(GetTickCount() - pressed, 3000u) << "the cancel waited for the file";
@@ -363,7 +356,7 @@ TEST_F(RunTest, ARunStartedRightAfterAnEndedOneKeepsItsProgressWindow) {
     if (cancelled) {
       ASSERT_NO_FATAL_FAILURE(StartApp(L""));  // a fresh program for the second case
       for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
-        ASSERT_TRUE(WriteHollowFile(source / name, 1LL << 30, 7));
+        ASSERT_TRUE(WriteSizedFile(source / name, 1LL << 30, FileFill::Ends, 7));
       }
     } else {  // the second file cannot be read: held open without sharing
       source.WriteFile(L"a.txt", "a");
@@ -439,7 +432,7 @@ TEST_F(FailedWriteTest, CopyCutShortLeavesNoPartOfTheFile) {
       ASSERT_TRUE(PressInDialog(IDYES)) << "no question about the earlier file";
     }
     EXPECT_EQ(AnswerMessage(), CopyFailed);
-    ASSERT_TRUE(RunEnded());
+    ASSERT_TRUE(WaitForRunEnd());
     EXPECT_FALSE(FileExists(dest / L"Paket 1\\a.bin")) << earlierCopy;
     EXPECT_EQ(ReadWholeFile(source_ / L"a.bin").size(), Size);
   }
@@ -456,7 +449,7 @@ TEST_F(FailedWriteTest, MoveToAnotherFileSystemCutShortKeepsTheSource) {
   ASSERT_NO_FATAL_FAILURE(UseCount(1));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, dest_.Path()));
   EXPECT_EQ(AnswerMessage(), MoveFailed);
-  ASSERT_TRUE(RunEnded());
+  ASSERT_TRUE(WaitForRunEnd());
   EXPECT_FALSE(FileExists(dest_ / L"Paket 1\\a.bin"));
   EXPECT_EQ(ReadWholeFile(source / L"a.bin").size(), Size);
 }

@@ -8,9 +8,10 @@ namespace {
 
 using ScanTest = E2eTest;
 
-const wchar_t OneFolder[] = L"1 Verzeichnis konnte nicht gelesen werden:\r\n";
-const wchar_t LostContent[] =
-    L"\r\n\r\nDer Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.";
+// The notice for one folder that could not be read.
+std::wstring OneFolderNotice(const std::wstring& folder) {
+  return OneFolderUnread + (L"\r\n" + folder) + L"\r\n\r\n" + UnreadFoldersNote;
+}
 
 TEST_F(ScanTest, LinksAreFollowedButNoFolderIsEnteredTwice) {
   TempDir other;
@@ -46,7 +47,7 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   const std::wstring locked = source.MakeUnlistableFolder(L"Sub\\locked") + L"\\";
   if (locked.size() == 1) GTEST_SKIP() << "no folder that cannot be listed outside Wine";
   ClickGadget(PreviewButton);
-  EXPECT_EQ(AnswerMessage(), OneFolder + locked + LostContent);
+  EXPECT_EQ(AnswerMessage(), OneFolderNotice(locked));
   const std::vector<std::wstring> one = {L"Paket 1"};
   EXPECT_EQ(SettledLines(G(PackageList), one), one) << "the readable file is still planned";
 
@@ -55,7 +56,7 @@ TEST_F(ScanTest, WhatCannotBeReadIsNamedBeforeThePlanGoesOn) {
   RemoveTree(source.Path());
   ASSERT_NO_FATAL_FAILURE(ChooseOption(MoveOption));
   ClickGadget(RunButton);
-  EXPECT_EQ(AnswerMessage(), OneFolder + source.Path() + L"\\" + LostContent);
+  EXPECT_EQ(AnswerMessage(), OneFolderNotice(source.Path() + L"\\"));
   EXPECT_NE(WaitForWindow(app_.Id(), TextRequesterClass, ProgramCaption), nullptr);
 }
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "e2e/e2e_files.h"
 #include "e2e/e2e_fixture.h"
 #include "e2e/scaled_display.h"
 #include "e2e/window_picture.h"
+#include "support/sized_file.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -41,7 +41,8 @@ class Screenshots : public E2eTest {
     unsigned seed = 1;
     for (const wchar_t* name : names) {
       const int64_t size = 2100000 + 317000 * static_cast<int64_t>(seed % 7);
-      ASSERT_TRUE(WriteLargeFile(std::wstring(L"C:\\Fotos\\Urlaub 2023\\") + name, size, seed++));
+      ASSERT_TRUE(WriteSizedFile(std::wstring(L"C:\\Fotos\\Urlaub 2023\\") + name, size,
+                                 FileFill::Whole, seed++));
     }
     ASSERT_NO_FATAL_FAILURE(ChooseSource(L"C:\\Fotos\\Urlaub 2023"));
     ASSERT_NO_FATAL_FAILURE(UseCount(4));
@@ -73,8 +74,8 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
   CreateDirectoryW(L"C:\\Fotos", nullptr);
   CreateDirectoryW(L"C:\\Pakete", nullptr);
   for (int i = 1; i <= 3; ++i) {
-    ASSERT_TRUE(WriteLargeFile(L"C:\\Fotos\\Video_0" + std::to_wstring(i) + L".mp4", 300LL << 20,
-                               static_cast<unsigned>(i)));
+    ASSERT_TRUE(WriteSizedFile(L"C:\\Fotos\\Video_0" + std::to_wstring(i) + L".mp4", 300LL << 20,
+                               FileFill::Whole, static_cast<unsigned>(i)));
   }
   ASSERT_NO_FATAL_FAILURE(ChooseSource(L"C:\\Fotos"));
   ASSERT_NO_FATAL_FAILURE(StartRun(nullptr, L"C:\\Pakete"));
@@ -89,7 +90,7 @@ TEST_F(DISABLED_Screenshots, ProgressWindowDuringACopy) {
   EXPECT_TRUE(SaveWindowPicture(progress, PictureFolder() + L"\\progress-window.bmp"));
   ForegroundOf(progress);
   Click(FindDescendant(progress, nullptr, CancelButton));
-  EXPECT_TRUE(WaitFor([&] { return ProgressWindow() == nullptr; }, 60000));
+  EXPECT_TRUE(WaitForRunEnd(60000));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The program as it comes up: where its window stands, what it shows, how
 // the keyboard walks it, and how closing it ends the process.
+#include "app/main_window_table.h"
 #include "e2e/e2e_fixture.h"
+#include "support/gadget_table_view.h"
 #include "support/sequence.h"
 
 namespace {
@@ -25,23 +27,19 @@ TEST_F(StartUpTest, MainWindowIsCentredWithItsInitialValues) {
   EXPECT_EQ(WindowText(G(PackageCountSpin)), L"10");
   EXPECT_EQ(WindowText(G(PackageSizeSpin)), L"700");
   EXPECT_EQ(ComboItems(G(SizeUnitCombo)),
-            (std::vector<std::wstring>{L"B", L"KiB (1024)", L"MiB (1024)", L"GiB (1024)",
-                                       L"KB (1000)", L"MB (1000)", L"GB (1000)"}));
+            std::vector<std::wstring>(std::begin(SizeUnits), std::end(SizeUnits)));
   EXPECT_EQ(ComboSelection(G(SizeUnitCombo)), 2);
   EXPECT_TRUE(Checked(G(CopyOption)));
   EXPECT_FALSE(Checked(G(MoveOption)));
   EXPECT_TRUE(ListLines(G(PackageList)).empty());
   EXPECT_TRUE(ListLines(G(ContentsList)).empty());
   EXPECT_EQ(WindowText(G(ContentsFrame)), ContentsCaption);
-  EXPECT_EQ(WindowText(G(PreviewButton)), L"Vorschau");
+  EXPECT_EQ(WindowText(G(PreviewButton)), PreviewButtonText);
   EXPECT_EQ(WindowText(G(RunButton)), RunButtonText);
 }
 
 TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
-  // The gadgets that take the focus, in the order the window was built;
-  // frames and spin arrows are passed over, and of each option group only
-  // the checked button is a tab stop (a radio button holds WS_TABSTOP only
-  // while checked, on Windows as under Wine).
+  // The gadgets that take the focus, in the order the window was built.
   auto walk = [&](const std::vector<SequenceEntry<int>>& order) {
     std::vector<int> walked;
     for (const SequenceEntry<int>& stop : order) {
@@ -52,9 +50,8 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   };
   ClickGadget(SourcePathField);
   ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
-  std::vector<SequenceEntry<int>> expected = {
-      BrowseButton, BySizeOption, PackageCountSpin, PackageSizeSpin, SizeUnitCombo,  CopyOption,
-      PackageList,  ContentsList, PreviewButton,    RunButton,       SourcePathField};
+  std::vector<SequenceEntry<int>> expected = TabWalkFromFirst(MainGadgetTable);
+  ASSERT_EQ(TabStops(MainGadgetTable).front().value, SourcePathField);
   EXPECT_TRUE(MatchesSequence(walk(expected), expected, "Tab from the source field"));
   KeyStroke(VK_TAB, VK_SHIFT);
   EXPECT_EQ(FocusedGadget(RunButton), RunButton) << "Shift+Tab from the first goes to the last";
@@ -65,7 +62,9 @@ TEST_F(StartUpTest, TabWalksTheGadgetsInCreationOrder) {
   EXPECT_TRUE(Checked(G(BySizeOption)));
   ClickGadget(SourcePathField);
   ASSERT_EQ(FocusedGadget(SourcePathField), SourcePathField);
-  expected[5] = MoveOption;
+  for (SequenceEntry<int>& stop : expected) {
+    if (stop.value == CopyOption) stop.value = MoveOption;
+  }
   EXPECT_TRUE(MatchesSequence(walk(expected), expected, "Tab with moving chosen"));
 }
 

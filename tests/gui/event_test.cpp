@@ -10,6 +10,7 @@
 #include "gui/events.h"
 #include "gui/gadgets.h"
 #include "gui_test_support.h"
+#include "support/program_texts.h"
 #include "support/sequence.h"
 
 namespace {
@@ -148,8 +149,7 @@ TEST_F(EventTest, MinimiseRestoreAndMaximise) {
 // The program's worker drives the progress window while the main thread
 // waits, and ends with WM_CLOSE.
 TEST_F(EventTest, AnotherThreadsOperationsAreServedDuringTheWait) {
-  ASSERT_NE(OpenAppWindow(1, 0, 0, 400, 103, L"Dateien kopieren...", ProgressWindowFlags, window_),
-            nullptr);
+  ASSERT_NE(OpenAppWindow(1, 0, 0, 400, 103, CopyTitle, ProgressWindowFlags, window_), nullptr);
   NewLabel(18, 40, 10, 350, 20, L"");
   NewProgressBar(19, 10, 30, 380, 15, 0, 100, 1);
   DrainEvents();

@@ -12,6 +12,7 @@
 #include "gui/gadgets.h"
 #include "gui/keep_value.h"
 #include "gui_test_support.h"
+#include "support/program_texts.h"
 
 namespace {
 
@@ -210,10 +211,8 @@ TEST_F(GadgetTest, ListFillAsksForRoomWithoutOverflow) {
 TEST_F(GadgetTest, ComboBoxTextHeightAndItems) {
   const HWND box = NewComboBox(8, 310, 105, 80, 20);
   EXPECT_EQ(ReadText(8), L"");
-  for (const wchar_t* unit : {L"B", L"KiB (1024)", L"MiB (1024)", L"GiB (1024)", L"KB (1000)",
-                              L"MB (1000)", L"GB (1000)", L"mb (1000)"}) {
-    InsertItem(8, -1, unit);
-  }
+  for (const wchar_t* unit : SizeUnits) InsertItem(8, -1, unit);
+  InsertItem(8, -1, L"mb (1000)");
   EXPECT_EQ(ReadState(8), -1);
   WriteState(8, 2);
   EXPECT_EQ(ReadText(8), L"MiB (1024)");

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "gui/app_window.h"
 #include "gui/event_codes.h"
 #include "gui/events.h"
@@ -9,6 +13,8 @@
 #include "gui/gadgets.h"
 #include "gui/keep_value.h"
 #include "gui_test_support.h"
+#include "support/dialog_driver.h"
+#include "support/program_texts.h"
 
 namespace {
 
@@ -84,9 +90,9 @@ TEST_F(GadgetTest, NumbersWithoutWindowOrGadgetDoNothing) {
     EXPECT_TRUE(!GadgetHandle(number) && !AppWindowHandle(number)) << number;
   }
   EXPECT_EQ(OpenAppWindow(-1, 0, 0, 10, 10, L"", 0, nullptr), nullptr);
-  SetAppWindowTitle(0, L"Dateien kopieren... (Abbruch l\u00e4uft...)");
+  SetAppWindowTitle(0, CopyCancellingTitle);
   SetAppWindowTitle(0, nullptr);
-  EXPECT_EQ(GetAppWindowTitle(0), L"Dateien kopieren... (Abbruch l\u00e4uft...)");
+  EXPECT_EQ(GetAppWindowTitle(0), CopyCancellingTitle);
 }
 
 TEST_F(GadgetTest, ReusedNumbersAndTheTargetWindow) {
@@ -124,6 +130,43 @@ TEST_F(GadgetTest, ProgressBarRangeEndsAndPlacing) {
   EXPECT_TRUE(EqualRect(&r, &expected))
       << r.left << "," << r.top << "," << r.right << "," << r.bottom;
   EXPECT_EQ(GadgetOuterWidth(19), 200);
+}
+
+TEST_F(GadgetTest, ReadAttributeGivesAProgressBarsRangeEndsAndZeroElsewhere) {
+  NewProgressBar(19, 10, 30, 380, 15, 5, 100, ProgressSmooth);
+  NewButton(2, 480, 21, 80, 25, L"Durchsuchen");
+  EXPECT_EQ(ReadAttribute(19, ProgressMinimum), 5);
+  EXPECT_EQ(ReadAttribute(19, ProgressMaximum), 100);
+  WriteAttribute(19, ProgressMaximum, 123456);
+  WriteAttribute(19, ProgressMinimum, 2);
+  int fromOtherThread = 0;
+  RunOnOtherThread([&] { fromOtherThread = ReadAttribute(19, ProgressMaximum); });
+  EXPECT_EQ(fromOtherThread, 123456) << "asked from another thread, answered by the owner";
+  EXPECT_EQ(ReadAttribute(19, ProgressMinimum), 2);
+  EXPECT_EQ(ReadAttribute(19, 3), 0) << "no such attribute";
+  for (int gadget : {2, 7}) {  // a button has no range; 7 is no gadget
+    EXPECT_EQ(ReadAttribute(gadget, ProgressMinimum), 0) << gadget;
+    EXPECT_EQ(ReadAttribute(gadget, ProgressMaximum), 0) << gadget;
+  }
+}
+
+// A gadget's number is its control's identifier, which any child window may
+// carry as well: a stranger with the same one gives no gadget event.
+TEST_F(GadgetTest, OnlyTheLayersOwnControlIsTheGadget) {
+  const HWND gadget = NewButton(2, 5, 5, 80, 25, L"Echt");
+  const HWND stranger =
+      CreateWindowExW(0, L"Button", L"Fremd", WS_CHILD | WS_VISIBLE, 5, 40, 80, 25, window_,
+                      reinterpret_cast<HMENU>(INT_PTR{2}), GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(stranger, nullptr);
+  const std::pair<HWND, int> cases[] = {{gadget, 1}, {stranger, 0}};
+  for (const auto& [control, events] : cases) {
+    DrainEvents();
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    const std::vector<int> subtypes = GadgetSubtypes(2, 60);
+    EXPECT_EQ(std::count(subtypes.begin(), subtypes.end(), BN_CLICKED), events)
+        << (control == gadget ? "gadget" : "stranger");
+  }
+  DestroyWindow(stranger);
 }
 
 TEST_F(GadgetTest, ProgressBarPaintsOnlyWholePixelsButCountsEveryStep) {

@@ -9,11 +9,12 @@
 #include "gui/requesters.h"
 #include "gui/toolbox/scoped_shell.h"
 #include "support/dialog_driver.h"
+#include "support/program_texts.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-const wchar_t Title[] = L"Speicher-Pfad der Pakete";
+const wchar_t* const Title = DestinationPrompt;
 
 TEST(FolderPaths, StartAndResultRules) {
   const struct {

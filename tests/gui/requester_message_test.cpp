@@ -1,11 +1,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gui/requesters.h"
 #include "support/dialog_driver.h"
+#include "support/program_texts.h"
 
 namespace {
 
@@ -41,17 +44,17 @@ TEST(RequestMessage, ShowsOneOkButtonTheCaptionTheTextAndTheIcon) {
     std::vector<ButtonInfo> buttons;
     HICON icon = nullptr;
     HWND ownerSeen = nullptr;
-    DialogAnswerer answers(MessageBoxMatch(L"Bundelor"), [&](HWND box) {
+    DialogAnswerer answers(MessageBoxMatch(ProgramCaption), [&](HWND box) {
       title = WindowText(box);
       buttons = DialogButtons(box);
       icon = BoxIcon(box);
       ownerSeen = GetWindow(box, GW_OWNER);
       AnswerOk (&text)(box);
     });
-    const int answer = RequestMessage(L"Bundelor", c.text, c.flags);
+    const int answer = RequestMessage(ProgramCaption, c.text, c.flags);
     ASSERT_TRUE(answers.Answered()) << "flags " << c.flags << ": " << answers.Report();
     EXPECT_EQ(answer, IDOK) << "flags " << c.flags;
-    EXPECT_EQ(title, L"Bundelor");
+    EXPECT_EQ(title, ProgramCaption);
     EXPECT_EQ(text, c.text) << "flags " << c.flags;
     ASSERT_EQ(buttons.size(), 1u) << "flags " << c.flags;
     EXPECT_EQ(buttons[0].id, IDOK);
@@ -66,15 +69,37 @@ TEST(RequestMessage, DisablesTheThreadsOtherWindowsUntilAnswered) {
   OwnerWindow other(400, 40, 200, 100, L"Other");
   SetForegroundWindow(owner.Handle());
   bool otherEnabled = true;
-  DialogAnswerer answers(MessageBoxMatch(L"Bundelor"), [&](HWND box) {
+  DialogAnswerer answers(MessageBoxMatch(ProgramCaption), [&](HWND box) {
     otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
     AnswerOk()(box);
   });
-  RequestMessage(L"Bundelor", L"Bitte einen Quell-Pfad angeben.", MessageInformation);
+  RequestMessage(ProgramCaption, L"Bitte einen Quell-Pfad angeben.", MessageInformation);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_FALSE(otherEnabled);
   EXPECT_TRUE(IsWindowEnabled(other.Handle()));
   EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+}
+
+// Another thread dismisses the boxes, as the run does with its worker's when
+// the program ends.
+TEST(RequestMessage, DismissedAsEscOrNeinWould) {
+  // A closed OK box answers IDOK on Windows and IDCANCEL under Wine.
+  const std::pair<unsigned, std::vector<int>> cases[] = {{MessageYesNo, {IDNO}},
+                                                         {MessageInformation, {IDOK, IDCANCEL}}};
+  const DWORD thread = GetCurrentThreadId();
+  for (const auto& [flags, expected] : cases) {
+    bool closed = false;
+    DialogAnswerer answers(MessageBoxMatch(ProgramCaption), [thread, &closed](HWND box) {
+      DismissRequestersOf(thread);
+      closed = WaitFor([box] { return !IsWindow(box); }, 3000);
+      if (!closed) PostMessageW(box, WM_COMMAND, IDYES, 0);  // a failure, not a hang
+    });
+    const int answer = RequestMessage(ProgramCaption, L"Trotzdem fortfahren?", flags);
+    ASSERT_TRUE(answers.Answered()) << "flags " << flags << ": " << answers.Report();
+    EXPECT_TRUE(closed) << "flags " << flags;
+    EXPECT_NE(std::find(expected.begin(), expected.end(), answer), expected.end())
+        << "flags " << flags << ": answered " << answer;
+  }
 }
 
 }  // namespace

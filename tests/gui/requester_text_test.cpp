@@ -7,11 +7,9 @@
 
 #include "gui/requesters.h"
 #include "support/dialog_driver.h"
+#include "support/program_texts.h"
 
 namespace {
-
-const wchar_t Caption[] = L"Bundelor";
-const wchar_t Prompt[] = L"Benennung der Paket-Verzeichnisse:";
 
 bool ClassRegistered() {
   WNDCLASSEXW wc = {};
@@ -24,7 +22,7 @@ TEST(RequestText, EnterKeepsTheDefaultWithTheCaretAfterIt) {
   std::pair<DWORD, DWORD> selection{99, 99};
   bool focusInEntry = false;
   bool classWhileOpen = false;
-  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+  DialogAnswerer answers(TextRequesterMatch(ProgramCaption), [&](HWND requester) {
     HWND entry = GetDlgItem(requester, TextRequesterEntry);
     prompt = DialogItemText(requester, 0);
     text = ReadEditText(entry);
@@ -34,11 +32,11 @@ TEST(RequestText, EnterKeepsTheDefaultWithTheCaretAfterIt) {
     classWhileOpen = ClassRegistered();
     PostKey(requester, VK_RETURN);
   });
-  const std::wstring result = RequestText(Caption, Prompt, L"Paket #");
+  const std::wstring result = RequestText(ProgramCaption, NamingPrompt, DefaultPattern);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(result, L"Paket #");
-  EXPECT_EQ(prompt, Prompt);
-  EXPECT_EQ(text, L"Paket #");
+  EXPECT_EQ(result, DefaultPattern);
+  EXPECT_EQ(prompt, NamingPrompt);
+  EXPECT_EQ(text, DefaultPattern);
   EXPECT_EQ(selection.first, 7u);
   EXPECT_EQ(selection.second, 7u);
   EXPECT_EQ(button, L"OK");
@@ -56,15 +54,15 @@ struct TextCase {
 
 TEST(RequestText, AnswersGiveTheirResults) {
   const TextCase cases[] = {
-      {"Esc", L"Paket #", AnswerEscape(), L""},
-      {"WM_CLOSE", L"Paket #", [](HWND r) { PostMessageW(r, WM_CLOSE, 0, 0); }, L""},
-      {"OK on an emptied field", L"Paket #",
+      {"Esc", DefaultPattern, AnswerEscape(), L""},
+      {"WM_CLOSE", DefaultPattern, [](HWND r) { PostMessageW(r, WM_CLOSE, 0, 0); }, L""},
+      {"OK on an emptied field", DefaultPattern,
        [](HWND r) {
          SetEditText(GetDlgItem(r, TextRequesterEntry), L"");
          PostButtonCommand(r, TextRequesterOk);
        },
        L""},
-      {"typing at the caret", L"Paket #",
+      {"typing at the caret", DefaultPattern,
        [](HWND r) {
          SendChars(GetDlgItem(r, TextRequesterEntry), L"-1");
          PostKey(r, VK_RETURN);
@@ -73,8 +71,8 @@ TEST(RequestText, AnswersGiveTheirResults) {
       {"umlauts, no default", nullptr, AnswerText(L"Gr\u00f6\u00dfe #"), L"Gr\u00f6\u00dfe #"},
   };
   for (const TextCase& c : cases) {
-    DialogAnswerer answers(TextRequesterMatch(Caption), c.answer);
-    const std::wstring result = RequestText(Caption, Prompt, c.defaultText);
+    DialogAnswerer answers(TextRequesterMatch(ProgramCaption), c.answer);
+    const std::wstring result = RequestText(ProgramCaption, NamingPrompt, c.defaultText);
     ASSERT_TRUE(answers.Answered()) << c.name << ": " << answers.Report();
     EXPECT_EQ(result, c.expected) << c.name;
     EXPECT_FALSE(IsWindow(answers.Window(0))) << c.name << ": requester still exists";
@@ -92,14 +90,14 @@ TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
     RECT rect = {};
     HWND ownerSeen = nullptr;
     bool ownerEnabled = true, otherEnabled = true;
-    DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+    DialogAnswerer answers(TextRequesterMatch(ProgramCaption), [&](HWND requester) {
       GetWindowRect(requester, &rect);
       ownerSeen = GetWindow(requester, GW_OWNER);
       ownerEnabled = IsWindowEnabled(owner.Handle()) != FALSE;
       otherEnabled = IsWindowEnabled(other.Handle()) != FALSE;
       PostKey(requester, VK_RETURN);
     });
-    RequestText(Caption, Prompt, L"x");
+    RequestText(ProgramCaption, NamingPrompt, L"x");
     ASSERT_TRUE(answers.Answered()) << answers.Report();
     const RECT expected = {cx / 2 - 150, cy / 2 - 65, cx / 2 + 150, cy / 2 + 65};
     EXPECT_TRUE(EqualRect(&rect, &expected))
@@ -118,7 +116,7 @@ TEST(RequestText, SitsAtTheScreenCentreAndDisablesItsOwner) {
 TEST(RequestText, AMoveToAnotherDisplayScaleLaysItOutAtIt) {
   std::vector<RECT> seen;
   LONG font = 0;
-  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+  DialogAnswerer answers(TextRequesterMatch(ProgramCaption), [&](HWND requester) {
     RECT r;
     GetWindowRect(requester, &r);
     r = {r.left, r.top, r.left + 450, r.top + 195};
@@ -131,7 +129,7 @@ TEST(RequestText, AMoveToAnotherDisplayScaleLaysItOutAtIt) {
     font = ControlFontHeight(GetDlgItem(requester, TextRequesterOk));
     PostKey(requester, VK_RETURN);
   });
-  RequestText(Caption, Prompt, L"x");
+  RequestText(ProgramCaption, NamingPrompt, L"x");
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   const RECT expected[] = {
       {0, 0, 450, 195}, {15, 15, 435, 48}, {15, 48, 428, 80}, {165, 101, 285, 139}};
@@ -146,15 +144,15 @@ TEST(RequestText, FromASecondThreadDisablesTheFirstThreadsOwner) {
   OwnerWindow mainWindow(50, 50, 400, 300, L"Main");
   bool ownerEnabled = true;
   HWND ownerSeen = nullptr;
-  DialogAnswerer answers(TextRequesterMatch(Caption), [&](HWND requester) {
+  DialogAnswerer answers(TextRequesterMatch(ProgramCaption), [&](HWND requester) {
     ownerSeen = GetWindow(requester, GW_OWNER);
     ownerEnabled = IsWindowEnabled(mainWindow.Handle()) != FALSE;
     PostKey(requester, VK_RETURN);
   });
   std::wstring result;
-  RunOnOtherThread([&] { result = RequestText(Caption, Prompt, L"Paket #"); });
+  RunOnOtherThread([&] { result = RequestText(ProgramCaption, NamingPrompt, DefaultPattern); });
   ASSERT_TRUE(answers.Answered()) << answers.Report();
-  EXPECT_EQ(result, L"Paket #");
+  EXPECT_EQ(result, DefaultPattern);
   EXPECT_EQ(ownerSeen, mainWindow.Handle());
   EXPECT_FALSE(ownerEnabled);
   EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
@@ -172,8 +170,8 @@ TEST(RequestText, TwoThreadsKeepTheirOwnAnswers) {
        }},
   });
   std::wstring first, second;
-  std::thread other([&] { second = RequestText(L"Zweiter", Prompt, L"b"); });
-  first = RequestText(L"Erster", Prompt, L"a");
+  std::thread other([&] { second = RequestText(L"Zweiter", NamingPrompt, L"b"); });
+  first = RequestText(L"Erster", NamingPrompt, L"a");
   other.join();
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(first, L"eins");
@@ -186,25 +184,25 @@ TEST(RequestText, WorksWithItsClassLeftRegistered) {
   // requester whose window outlived it.
   WNDCLASSEXW leftOver = {};
   leftOver.cbSize = sizeof leftOver;
-  DialogAnswerer first(TextRequesterMatch(Caption), [&](HWND requester) {
+  DialogAnswerer first(TextRequesterMatch(ProgramCaption), [&](HWND requester) {
     GetClassInfoExW(GetModuleHandleW(nullptr), TextRequesterClass, &leftOver);
     PostKey(requester, VK_RETURN);
   });
-  RequestText(Caption, Prompt, L"a");
+  RequestText(ProgramCaption, NamingPrompt, L"a");
   ASSERT_TRUE(first.Answered()) << first.Report();
   leftOver.lpszClassName = TextRequesterClass;
   ASSERT_NE(RegisterClassExW(&leftOver), 0);
-  DialogAnswerer second(TextRequesterMatch(Caption), AnswerEnter());
-  EXPECT_EQ(RequestText(Caption, Prompt, L"Paket #"), L"Paket #");
+  DialogAnswerer second(TextRequesterMatch(ProgramCaption), AnswerEnter());
+  EXPECT_EQ(RequestText(ProgramCaption, NamingPrompt, DefaultPattern), DefaultPattern);
   EXPECT_TRUE(second.Answered()) << second.Report();
   EXPECT_FALSE(ClassRegistered());
 }
 
 TEST(RequestText, QuitMessageEndsItAndIsPassedOn) {
   const DWORD thread = GetCurrentThreadId();
-  DialogAnswerer answers(TextRequesterMatch(Caption),
+  DialogAnswerer answers(TextRequesterMatch(ProgramCaption),
                          [thread](HWND) { PostThreadMessageW(thread, WM_QUIT, 7, 0); });
-  const std::wstring result = RequestText(Caption, Prompt, L"Paket #");
+  const std::wstring result = RequestText(ProgramCaption, NamingPrompt, DefaultPattern);
   ASSERT_TRUE(answers.Answered()) << answers.Report();
   EXPECT_EQ(result, L"");
   EXPECT_FALSE(IsWindow(answers.Window(0)));

@@ -13,6 +13,7 @@
 #include "plan/folder_listing.h"
 #include "plan/unread_notice.h"
 #include "support/folder_link.h"
+#include "support/program_texts.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 #include "support/unix_side.h"
@@ -207,12 +208,10 @@ TEST(ScanFolder, CountsFoldersThatCannotBeListedAndKeepsTheFirstPaths) {
 
   result.unreadFiles = 1;
   result.firstUnread.resize(2);
-  EXPECT_EQ(UnreadNotice(result),
-            L"6 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\n" + unread[0] + L"\r\n" +
-                unread[1] +
-                L"\r\n... und 5 weitere\r\n\r\n"
-                L"Der Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.\r\n"
-                L"Nicht lesbare Dateien werden trotzdem eingeplant.");
+  EXPECT_EQ(UnreadNotice(result), L"6 Verzeichnisse und 1 Datei konnten nicht gelesen werden:\r\n" +
+                                      unread[0] + L"\r\n" + unread[1] +
+                                      L"\r\n... und 5 weitere\r\n\r\n" + UnreadFoldersNote +
+                                      L"\r\n" + UnreadFilesNote);
   EXPECT_EQ(UnreadNotice(ScanResult()), L"");
 }
 

@@ -91,7 +91,7 @@ TEST(Resources, VersionBlockIsGermanVersionOne) {
 
   EXPECT_EQ(VersionString(block, L"ProductName"), L"Bundelor");
   EXPECT_EQ(VersionString(block, L"CompanyName"), L"Quoddle");
-  EXPECT_EQ(VersionString(block, L"FileDescription"), L"Erstellt Pakete von Dateien");
+  EXPECT_EQ(VersionString(block, L"FileDescription"), FileDescription);
   EXPECT_EQ(VersionString(block, L"FileVersion"), L"1.0");
   EXPECT_EQ(VersionString(block, L"ProductVersion"), L"1.0");
 }

@@ -9,10 +9,7 @@ bool RunUntilProgressShown() {
   });
 }
 
-bool RunUntilEnded(DWORD timeoutMs) {
-  return RunLoopUntil([] { return !RunInProgress() && !AppWindowHandle(ProgressWindow); },
-                      timeoutMs);
-}
+bool RunUntilEnded(DWORD timeoutMs) { return RunLoopUntil(RunHasEnded, timeoutMs); }
 
 DialogStep MessageStep(std::wstring* text, bool* progressOpen) {
   return {MessageBoxMatch(ProgramCaption), [text, progressOpen](HWND box) {

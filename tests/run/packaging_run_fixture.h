@@ -15,6 +15,7 @@
 #include "run/run_state.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
+#include "support/run_end.h"
 #include "support/temp_dir.h"
 
 // What a run looked like from the main thread.
@@ -42,7 +43,7 @@ class PackagingRunTest : public ::testing::Test {
         [&seen] {
           HWND progress = AppWindowHandle(ProgressWindow);
           if (progress && IsWindowVisible(progress)) seen.progressShown = true;
-          return !RunInProgress() && !progress;
+          return RunHasEnded();
         },
         timeoutMs);
     return seen;

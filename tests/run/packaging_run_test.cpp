@@ -17,12 +17,16 @@
 #include "run/packaging_run_fixture.h"
 #include "run/packaging_worker.h"
 #include "run/progress_window.h"
+#include "run/run_start.h"
 #include "run/run_state.h"
+#include "run/run_stop.h"
 #include "support/chunked_copy.h"
 #include "support/dialog_driver.h"
 #include "support/program_env.h"
 #include "support/program_texts.h"
 #include "support/pump.h"
+#include "support/run_end.h"
+#include "support/sized_file.h"
 #include "support/system_folder_views.h"
 #include "support/temp_dir.h"
 
@@ -291,7 +295,7 @@ TEST_F(PackagingRunTest, CancelTwiceStopsInTheFileInHand) {
   // Large enough that the copy of the first file is still going when the
   // cancel button is pressed.
   for (const wchar_t* name : {L"1.bin", L"2.bin", L"3.bin"}) {
-    MakeFileOfSize(source_ / name, 400LL * 1024 * 1024);
+    ASSERT_TRUE(WriteSizedFile(source_ / name, 400LL * 1024 * 1024, FileFill::Hole));
   }
   std::wstring unexpected;
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
@@ -318,7 +322,7 @@ TEST_F(PackagingRunTest, CancelTwiceStopsInTheFileInHand) {
 
 TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
   for (const wchar_t* name : {L"1.bin", L"2.bin", L"3.bin", L"4.bin"}) {
-    MakeFileOfSize(source_ / name, 200LL * 1024 * 1024);
+    ASSERT_TRUE(WriteSizedFile(source_ / name, 200LL * 1024 * 1024, FileFill::Hole));
   }
   std::wstring message;
   DialogAnswerer answers(DefaultAnswers(dest_.Path(), &message));
@@ -334,7 +338,7 @@ TEST_F(PackagingRunTest, TheMainWindowCanBeActivatedDuringARun) {
       [&taken] {
         HWND progress = AppWindowHandle(ProgressWindow);
         if (progress && GetForegroundWindow() == progress) taken = true;
-        return !RunInProgress() && !progress;
+        return RunHasEnded();
       },
       60000));
   ASSERT_TRUE(answers.Answered()) << answers.Report();
@@ -466,7 +470,9 @@ TEST_F(PackagingRunTest, EndingTheProgramOrTheSessionDuringACopyUndoesTheFileInH
   for (const bool session : {false, true}) {
     SCOPED_TRACE(session ? "session end" : "program end");
     TempDir dest;
-    for (const wchar_t* name : {L"1.bin", L"2.bin"}) MakeFileOfSize(source_ / name, 1LL << 30);
+    for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
+      ASSERT_TRUE(WriteSizedFile(source_ / name, 1LL << 30, FileFill::Hole));
+    }
     DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                             {FolderChooserMatch(), AnswerFolder(dest.Path())}});
     SetSource(source_.Path());

@@ -12,6 +12,7 @@
 #include "run/packaging_run_fixture.h"
 #include "run/room_check.h"
 #include "support/program_texts.h"
+#include "support/sized_file.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST_F(RoomCheckTest, TooLittleRoomIsAskedAboutBeforeTheFirstFile) {
     // Sparse: it needs no room itself. Copied after a.txt, from package 2;
     // more than the destination has free, with a margin for other writers.
     const long long huge = FreeOn(dest.Path()) + 16 * 1024 * MiB;
-    MakeFileOfSize(source / L"huge.bin", huge);
+    ASSERT_TRUE(WriteSizedFile(source / L"huge.bin", huge, FileFill::Hole));
     const ScopedFileHandle locked =
         c.mode == TransferCopy ? Locked(source / L"huge.bin") : ScopedFileHandle();
     UseCount(2);
@@ -93,7 +94,7 @@ TEST_F(RoomCheckTest, TooLittleRoomIsAskedAboutBeforeTheFirstFile) {
     EXPECT_EQ(FileExists(source / L"a.txt"), c.mode == TransferCopy || !began);
     if (!c.answer) continue;
     unsigned long long freeMiB = 0;
-    std::swscanf(question.c_str(), L"Auf dem Ziel sind nur %llu", &freeMiB);
+    std::swscanf(question.c_str(), (RoomQuestionStart + std::wstring(L"%llu")).c_str(), &freeMiB);
     EXPECT_EQ(question, RoomQuestion(freeMiB, (huge + 1 + MiB - 1) / MiB));
     EXPECT_LT(std::llabs(static_cast<long long>(freeMiB) - FreeOn(dest.Path()) / MiB), 4096);
     EXPECT_EQ(buttons, (std::vector<int>{IDYES, IDNO}));
@@ -106,7 +107,7 @@ TEST_F(RoomCheckTest, AFat32DestinationTakesNoFileOf4GiB) {
   for (const long long size : {4096 * MiB - 1, 4096 * MiB}) {
     TempDir source;
     TempDir dest;
-    MakeFileOfSize(source / L"big.bin", size);
+    ASSERT_TRUE(WriteSizedFile(source / L"big.bin", size, FileFill::Hole));
     const ScopedFileHandle locked = Locked(source / L"big.bin");
     std::wstring message;
     DialogAnswerer answers(DefaultAnswers(dest.Path(), &message));

@@ -13,6 +13,7 @@
 #include "run/taskbar_progress.h"
 #include "support/program_texts.h"
 #include "support/sequence.h"
+#include "support/sized_file.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST_F(TaskbarProgressTest, FollowsTheBarAndShowsTheErrorWhileAWarningIsShown) {
 TEST_F(TaskbarProgressTest, ARestartedShellIsToldAgainAndACancelLeavesNothing) {
   // Large enough that the first copy is still going when the test acts.
   for (const wchar_t* name : {L"1.bin", L"2.bin"}) {
-    MakeFileOfSize(source_ / name, 400LL * 1024 * 1024);
+    ASSERT_TRUE(WriteSizedFile(source_ / name, 400LL * 1024 * 1024, FileFill::Hole));
   }
   DialogAnswerer answers({{TextRequesterMatch(ProgramCaption), AnswerEnter()},
                           {FolderChooserMatch(), AnswerFolder(dest_.Path())}});

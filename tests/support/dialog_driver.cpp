@@ -6,19 +6,10 @@
 #include <atomic>
 
 #include "gui/toolbox/scoped_shell.h"
+#include "support/narrow.h"
 #include "support/pump.h"
 
 namespace {
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &out[0], size,
-                      nullptr, nullptr);
-  return out;
-}
 
 bool Matches(const DialogMatch& m, HWND window) {
   if (ClassNameOf(window) != m.className) return false;

@@ -19,9 +19,9 @@
 //
 //   std::wstring seen;
 //   DialogAnswerer answers({
-//       {TextRequesterMatch(L"Bundelor"), AnswerText(L"Paket #")},
+//       {TextRequesterMatch(ProgramCaption), AnswerText(DefaultPattern)},
 //       {FolderChooserMatch(), AnswerFolder(destination)},
-//       {MessageBoxMatch(L"Bundelor"), AnswerOk(&seen)},
+//       {MessageBoxMatch(ProgramCaption), AnswerOk(&seen)},
 //   });
 //   ... code that opens the three dialogs in turn ...
 //   EXPECT_TRUE(answers.Answered()) << answers.Report();

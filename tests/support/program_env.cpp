@@ -4,6 +4,7 @@
 
 #include "app/event_loop.h"
 #include "app/main_window.h"
+#include "app/main_window_table.h"
 #include "app/program_state.h"
 #include "app/start_up.h"
 #include "gui/events.h"
@@ -20,8 +21,12 @@ void StartProgramOnce() {
   if (started) return;
   started = true;
   StartUp(GetModuleHandleW(nullptr));
-  for (int g = SourceFrame; g <= RunButton; ++g) {
-    initialGadgets.push_back({GadgetRect(g), ReadText(g), ReadState(g)});
+  for (const GadgetRow& row : MainGadgetRows) {
+    if (initialGadgets.size() <= static_cast<size_t>(row.gadget)) {
+      initialGadgets.resize(row.gadget + 1u);
+    }
+    initialGadgets[static_cast<size_t>(row.gadget)] = {GadgetRect(row.gadget), ReadText(row.gadget),
+                                                       ReadState(row.gadget)};
   }
 }
 
@@ -29,11 +34,9 @@ const std::vector<GadgetSnapshot>& InitialGadgets() { return initialGadgets; }
 
 void RestoreStartSettings() {
   SetSource(L"");
-  WriteState(BySizeOption, 1);
-  WriteState(PackageSizeSpin, 700);
-  WriteState(PackageCountSpin, 10);
-  WriteState(SizeUnitCombo, 2);
-  WriteState(CopyOption, 1);
+  for (const GadgetRow& row : MainGadgetRows) {
+    if (row.startValue != NoStartValue) WriteState(row.gadget, row.startValue);
+  }
 }
 
 bool RunLoopUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -67,16 +70,6 @@ void SelectListLine(int gadget, int index) {
 std::vector<std::wstring> ListLines(int gadget) { return ListLines(GadgetHandle(gadget)); }
 
 RECT GadgetRect(int gadget) { return ControlRect(GadgetHandle(gadget)); }
-
-void MakeFileOfSize(const std::wstring& path, long long size) {
-  const ScopedFileHandle file(
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  ASSERT_TRUE(file.Valid()) << GetLastError();
-  LARGE_INTEGER end;
-  end.QuadPart = size;
-  SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN);
-  SetEndOfFile(file.Get());
-}
 
 void SetSource(const std::wstring& folder) { WriteText(SourcePathField, folder.c_str()); }
 

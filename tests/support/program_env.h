@@ -13,8 +13,8 @@
 // Starts the program (globals, layer, file list, main window) the first time.
 void StartProgramOnce();
 
-// The main window's gadgets 0 to 16 as they were right after start-up, before
-// any test touched them.
+// The main window's gadgets as they were right after start-up, before any
+// test touched them, indexed by gadget number.
 struct GadgetSnapshot {
   RECT rect;
   std::wstring text;
@@ -38,9 +38,6 @@ void SelectListLine(int gadget, int index);
 std::vector<std::wstring> ListLines(int gadget);
 // Gadget rectangle in its window's client coordinates.
 RECT GadgetRect(int gadget);
-// A file of the given size whose bytes need not be written (sparse where the
-// file system allows).
-void MakeFileOfSize(const std::wstring& path, long long size);
 // Sets the main window's settings in one go.
 void SetSource(const std::wstring& folder);
 void UseCount(int count);

@@ -10,6 +10,7 @@ inline constexpr wchar_t ProgramCaption[] = L"Bundelor";  // message boxes and t
 inline constexpr wchar_t NamingPrompt[] = L"Benennung der Paket-Verzeichnisse:";
 inline constexpr wchar_t DefaultPattern[] = L"Paket #";
 inline constexpr wchar_t DestinationPrompt[] = L"Speicher-Pfad der Pakete";
+inline constexpr wchar_t SourcePrompt[] = L"Quell-Pfad";
 inline constexpr wchar_t CopyTitle[] = L"Dateien kopieren...";
 inline constexpr wchar_t MoveTitle[] = L"Dateien verschieben...";
 inline constexpr wchar_t CopyCancellingTitle[] = L"Dateien kopieren... (Abbruch l\u00e4uft...)";
@@ -17,10 +18,15 @@ inline constexpr wchar_t MoveCancellingTitle[] = L"Dateien verschieben... (Abbru
 
 // Main window texts.
 inline constexpr wchar_t ContentsCaption[] = L"Inhalt des markierten Pakets";
-// The contents caption with a package selected, up to its size.
-inline constexpr wchar_t SizedContentsCaption[] =
-    L"Inhalt des markierten Pakets (Gr\u00f6\u00dfe: ";
+// The contents caption with a package selected, its size in MiB as shown ("1.50").
+inline std::wstring SizedContentsCaption(const std::wstring& mib) {
+  return ContentsCaption + (L" (Gr\u00f6\u00dfe: " + mib + L" MiB)");
+}
+inline constexpr wchar_t PreviewButtonText[] = L"Vorschau";
 inline constexpr wchar_t RunButtonText[] = L"Paketierung durchf\u00fchren";
+// The size unit list, in the order it offers them.
+inline constexpr const wchar_t* SizeUnits[] = {
+    L"B", L"KiB (1024)", L"MiB (1024)", L"GiB (1024)", L"KB (1000)", L"MB (1000)", L"GB (1000)"};
 
 // Messages.
 inline constexpr wchar_t Completed[] = L"Die Paketierung ist abgeschlossen!";
@@ -46,13 +52,37 @@ inline constexpr wchar_t Fat32TooLarge[] =
     L"Das Ziel ist mit FAT32 formatiert und kann keine Dateien von 4 GiB oder mehr aufnehmen.\r\n"
     L"Der Vorgang wird abgebrochen.";
 // The question before a run that the destination has too little room for.
+inline constexpr wchar_t RoomQuestionStart[] = L"Auf dem Ziel sind nur ";
 inline std::wstring RoomQuestion(unsigned long long freeMiB, unsigned long long neededMiB) {
-  return L"Auf dem Ziel sind nur " + std::to_wstring(freeMiB) + L" MiB frei, die Pakete brauchen " +
+  return RoomQuestionStart + std::to_wstring(freeMiB) + L" MiB frei, die Pakete brauchen " +
          std::to_wstring(neededMiB) + L" MiB.\r\nTrotzdem beginnen?";
 }
+// The warning at start-up about a folder given on the command line.
+inline std::wstring SourceNotFound(const std::wstring& folder) {
+  return L"Das Verzeichnis\r\n" + folder +
+         L"\r\nwurde nicht gefunden. Bundelor startet ohne Quell-Verzeichnis.";
+}
+// The notice after a scan that could not read everything: a heading that
+// counts (this one for a single folder), the paths, then a note for each kind.
+inline constexpr wchar_t OneFolderUnread[] = L"1 Verzeichnis konnte nicht gelesen werden:";
+inline constexpr wchar_t UnreadFoldersNote[] =
+    L"Der Inhalt nicht lesbarer Verzeichnisse fehlt in den Paketen.";
+inline constexpr wchar_t UnreadFilesNote[] = L"Nicht lesbare Dateien werden trotzdem eingeplant.";
 
 // The run's questions before its first file.
 inline constexpr wchar_t SameNamesInstruction[] = L"Gleiche Dateinamen in einem Paket";
+// Its text for one such file: its name and the two folders it is in.
+inline std::wstring OneSameName(const std::wstring& name, const std::wstring& first,
+                                const std::wstring& second) {
+  return L"1 Datei hat denselben Namen wie eine andere Datei ihres Pakets, zum Beispiel \u201e" +
+         name + L"\u201c aus \u201e" + first + L"\u201c und \u201e" + second + L"\u201c.";
+}
+// Its first choice, and the note below it with where an example file goes.
+inline constexpr wchar_t KeepSubfolders[] = L"Unterordner beibehalten";
+inline std::wstring SubfoldersKeptNote(const std::wstring& example) {
+  return L"Jedes Paket erh\u00e4lt die Unterordner der Quelle, zum Beispiel \u201e" + example +
+         L"\u201c.";
+}
 inline constexpr wchar_t DestinationInSource[] =
     L"Der Speicher-Pfad liegt im Quell-Verzeichnis.\r\nBitte w\u00e4hlen Sie einen Ort "
     L"au\u00dferhalb.";
@@ -74,3 +104,6 @@ inline std::wstring FilesAlreadyThere(int count, const std::wstring& example, bo
   if (move) return text + L"Der Vorgang wird abgebrochen.";
   return text + (count == 1 ? L"Soll sie ersetzt werden?" : L"Sollen sie ersetzt werden?");
 }
+
+// The program file's version resource.
+inline constexpr wchar_t FileDescription[] = L"Erstellt Pakete von Dateien";

@@ -73,6 +73,8 @@ HWND FocusedControl(HWND window) {
   return info.hwndFocus;
 }
 
+int FocusedGadget(HWND window) { return GetDlgCtrlID(FocusedControl(window)); }
+
 RECT ClientRectOnScreen(HWND window) {
   RECT r = {};
   GetClientRect(window, &r);

@@ -21,6 +21,8 @@ std::vector<std::wstring> SettledLines(HWND list, const std::vector<std::wstring
 
 // The control that has the keyboard focus in the window's thread.
 HWND FocusedControl(HWND window);
+// Its number: the gadget number of a gadget (a spin field's text or arrows).
+int FocusedGadget(HWND window);
 RECT ClientRectOnScreen(HWND window);
 
 // Text of the control with this identifier anywhere inside the dialog.

@@ -6,6 +6,7 @@
 
 #include "gui/toolbox/long_path.h"
 #include "gui/toolbox/scoped.h"
+#include "support/sized_file.h"
 #include "support/unix_side.h"
 
 namespace {
@@ -90,13 +91,9 @@ void TempDir::WriteFile(const std::wstring& relative, const std::string& bytes) 
 }
 
 void TempDir::WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed) const {
-  std::string bytes(static_cast<size_t>(size), '\0');
-  unsigned x = seed * 2654435761u + 1;
-  for (auto& b : bytes) {
-    x = x * 1103515245u + 12345u;
-    b = static_cast<char>(x >> 16);
-  }
-  WriteFile(relative, bytes);
+  const std::wstring full = *this / relative;
+  MakeParents(full);
+  ::WriteSizedFile(full, size, FileFill::Whole, seed);
 }
 
 std::string ReadWholeFile(const std::wstring& path) {

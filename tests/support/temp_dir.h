@@ -18,7 +18,8 @@ class TempDir {
   std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
   // Creates the file (and its missing parent folders) with the given bytes.
   void WriteFile(const std::wstring& relative, const std::string& bytes) const;
-  // Creates a file of size bytes filled with a pattern derived from seed.
+  // Creates a file (and its missing parent folders) of size bytes, its
+  // pattern from seed (support/sized_file.h).
   void WriteSizedFile(const std::wstring& relative, int64_t size, unsigned seed = 1) const;
   void MakeFolder(const std::wstring& relative) const;
   // A folder with one file in it that its parent lists but that no path

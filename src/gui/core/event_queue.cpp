@@ -5,13 +5,6 @@
 
 #include <utility>
 
-ThreadEventState& CurrentEventState() {
-  thread_local ThreadEventState state;
-  return state;
-}
-
-void SetCurrentEventWindow(int window) { CurrentEventState().current.window = window; }
-
 void QueueAppEvent(int code, int gadget, int window, int subtype) {
   std::deque<AppEvent>& queue = CurrentEventState().queue;
   if (!queue.empty()) {

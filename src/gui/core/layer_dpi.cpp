@@ -1,6 +1,7 @@
 #include "gui/core/layer_dpi.h"
 
 #include "gui/core/properties.h"
+#include "gui/core/window_number.h"
 #include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 
@@ -9,11 +10,9 @@ void SetLayerDpi(HWND layerWindow, int dpi) {
 }
 
 int LayerDpiOf(HWND hwnd) {
-  for (HWND w = hwnd; w; w = GetParent(w)) {
-    if (!GetPropW(w, WindowNumberProperty())) continue;
-    const INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropW(w, LayerDpiProperty()));
+  if (const HWND layerWindow = LayerWindowOf(hwnd)) {
+    const INT_PTR dpi = reinterpret_cast<INT_PTR>(GetPropW(layerWindow, LayerDpiProperty()));
     if (dpi > 0) return static_cast<int>(dpi);
-    break;
   }
   return WindowDpi(hwnd);
 }

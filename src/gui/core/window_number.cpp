@@ -1,11 +1,25 @@
 #include "gui/window_number.h"
 
 #include "gui/core/properties.h"
+#include "gui/core/window_number.h"
+
+namespace {
+
+// The property holds the number plus 1, so that 0 means "no number".
+INT_PTR StoredNumber(HWND window) {
+  return reinterpret_cast<INT_PTR>(GetPropW(window, WindowNumberProperty()));
+}
+
+}  // namespace
+
+HWND LayerWindowOf(HWND hwnd) {
+  for (HWND w = hwnd; w; w = GetParent(w)) {
+    if (StoredNumber(w)) return w;
+  }
+  return nullptr;
+}
 
 int LayerWindowNumberOf(HWND hwnd) {
-  for (HWND w = hwnd; w; w = GetParent(w)) {
-    const INT_PTR value = reinterpret_cast<INT_PTR>(GetPropW(w, WindowNumberProperty()));
-    if (value) return static_cast<int>(value - 1);
-  }
-  return -1;
+  const HWND layerWindow = LayerWindowOf(hwnd);
+  return layerWindow ? static_cast<int>(StoredNumber(layerWindow) - 1) : -1;
 }

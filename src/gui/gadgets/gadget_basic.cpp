@@ -2,6 +2,7 @@
 #include "gui/event_codes.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
+#include "gui/gadgets/gadget_button_base.h"
 #include "gui/gadgets/gadget_kind.h"
 
 namespace {
@@ -29,17 +30,10 @@ class TextFieldGadget final : public GadgetKind {
   }
 };
 
-class ButtonGadget final : public GadgetKind {
+class ButtonGadget final : public ButtonGadgetBase {
  public:
-  int ReadState(GadgetRecord& g) const override {
-    return static_cast<int>(SendMessageW(g.handle, BM_GETCHECK, 0, 0) & 1);
-  }
   void WriteState(GadgetRecord& g, int value) const override {
     SendMessageW(g.handle, BM_SETCHECK, static_cast<WPARAM>(value), 0);
-  }
-  void Place(GadgetRecord& g, int x, int y, int width, int height) const override {
-    GadgetKind::Place(g, x, y, width, height);
-    RedrawWindow(g.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE);
   }
 };
 
@@ -50,8 +44,6 @@ class LabelGadget final : public GadgetKind {
     InvalidateRect(g.handle, nullptr, FALSE);
   }
 };
-
-}  // namespace
 
 const GadgetKind& FrameKind() {
   static const FrameGadget kind{};
@@ -72,6 +64,8 @@ const GadgetKind& LabelKind() {
   static const LabelGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewFrame(int gadget, int x, int y, int width, int height, const wchar_t* text) {
   return CreateSimpleGadget(gadget, &FrameKind(), L"Button", text, 0, FrameStyle, x, y, width,

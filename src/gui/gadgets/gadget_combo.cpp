@@ -4,7 +4,7 @@
 #include "gui/core/layer_dpi.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
-#include "gui/gadgets/gadget_kind.h"
+#include "gui/gadgets/gadget_item_base.h"
 #include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/window_text.h"
@@ -17,10 +17,8 @@ std::atomic<int> itemHeightOverhead{0};
 
 constexpr int DroppedHeight = 350;
 
-std::wstring ReadSelectedText(GadgetRecord& g) {
-  const LRESULT index = SendMessageW(g.handle, CB_GETCURSEL, 0, 0);
-  return index == CB_ERR ? std::wstring() : ComboItemText(g.handle, index);
-}
+constexpr ItemMessages ComboMessages = {CB_GETCURSEL,    CB_SETCURSEL,   CB_INSERTSTRING,
+                                        CB_RESETCONTENT, CB_INITSTORAGE, ComboItemText};
 
 // CB_FINDSTRINGEXACT ignores case; texts here are compared exactly, so the
 // search goes on past items that differ only in case.
@@ -41,21 +39,6 @@ void SelectByText(GadgetRecord& g, const wchar_t* text) {
     from = index;
   }
 }
-
-int ReadSelection(GadgetRecord& g) {
-  return static_cast<int>(SendMessageW(g.handle, CB_GETCURSEL, 0, 0));
-}
-
-void WriteSelection(GadgetRecord& g, int value) {
-  SendMessageW(g.handle, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
-}
-
-void Insert(GadgetRecord& g, int position, const wchar_t* text) {
-  SendMessageW(g.handle, CB_INSERTSTRING, static_cast<WPARAM>(position),
-               reinterpret_cast<LPARAM>(text));
-}
-
-void Clear(GadgetRecord& g) { SendMessageW(g.handle, CB_RESETCONTENT, 0, 0); }
 
 void SetClosedHeight(HWND box, int height) {
   SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - itemHeightOverhead.load());
@@ -78,16 +61,10 @@ void PlaceCombo(GadgetRecord& g, int x, int y, int width, int height) {
   if (heightGiven) SetClosedHeight(g.handle, height);
 }
 
-class ComboBoxGadget final : public GadgetKind {
+class ComboBoxGadget final : public ItemGadgetBase {
  public:
-  std::wstring ReadText(GadgetRecord& g) const override { return ReadSelectedText(g); }
+  ComboBoxGadget() : ItemGadgetBase(ComboMessages) {}
   void WriteText(GadgetRecord& g, const wchar_t* text) const override { SelectByText(g, text); }
-  int ReadState(GadgetRecord& g) const override { return ReadSelection(g); }
-  void WriteState(GadgetRecord& g, int value) const override { WriteSelection(g, value); }
-  void InsertItem(GadgetRecord& g, int position, const wchar_t* text) const override {
-    Insert(g, position, text);
-  }
-  void ClearItems(GadgetRecord& g) const override { Clear(g); }
   void Place(GadgetRecord& g, int x, int y, int width, int height) const override {
     PlaceCombo(g, x, y, width, height);
   }
@@ -100,15 +77,14 @@ class ComboBoxGadget final : public GadgetKind {
                ScaleForDpi(DroppedHeight, LayerDpiOf(g.handle)), FALSE);
     MeasureOverhead(g.handle);
   }
-  UINT InitStorageMessage() const override { return CB_INITSTORAGE; }
 };
-
-}  // namespace
 
 const GadgetKind& ComboBoxKind() {
   static const ComboBoxGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewComboBox(int gadget, int x, int y, int width, int height) {
   if (gadget < 0) return nullptr;

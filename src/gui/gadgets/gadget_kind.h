@@ -14,10 +14,11 @@ class GadgetKind;
 struct GadgetRecord {
   HWND handle;  // the control (a spin field's text part); 0 = slot free
   const GadgetKind* kind;
-  WNDPROC previousProc;
   LONG background;  // -1 = system colour
   LONG textColour;  // -1 = system colour
-  HWND second;      // a spin field's arrow part
+  // A kind's second control (a spin field's arrow part), created with the
+  // gadget's number as its identifier.
+  HWND second;
   DWORD ownerThread;
   // List box mouse tracking: a press on an item that was not yet released.
   BOOL pressed;
@@ -39,6 +40,7 @@ class GadgetKind {
   virtual void InsertItem(GadgetRecord&, int, const wchar_t*) const {}
   virtual void ClearItems(GadgetRecord&) const {}
   virtual void WriteAttribute(GadgetRecord&, int, int) const {}
+  virtual int ReadAttribute(GadgetRecord&, int) const { return 0; }
   // Placing; the values may be KeepValue (ResolvePlacement replaces them).
   virtual void Place(GadgetRecord& g, int x, int y, int width, int height) const;
   // The kind's own position and size in the parent, for replacing KeepValue.
@@ -65,12 +67,12 @@ NumberTable<GadgetRecord>& GadgetTable();
 GadgetRecord* LookupGadget(int number);
 
 // Creation steps: the control in the thread's gadget target, the slot, and
-// the registration that makes the control the gadget. Below the public
-// operations every position and size is in pixels.
+// the registration that makes the control the gadget (its identifier is then
+// the gadget's number, the one place the number is kept on the control).
+// Below the public operations every position and size is in pixels.
 HWND CreateGadgetControl(const wchar_t* windowClass, const wchar_t* text, DWORD exStyle,
                          DWORD style, int x, int y, int width, int height, int id);
 GadgetRecord* AllocateGadget(int number);
-void MarkGadgetControl(HWND control, int number);
 void RegisterGadget(int number, GadgetRecord* record, HWND control, const GadgetKind* kind);
 // Creation as most kinds do it: control, slot, registration. The rectangle
 // is at 96 DPI, as the program gives it; the control gets it at TargetDpi().
@@ -86,13 +88,3 @@ void QueueGadgetEvent(HWND control, int gadget, int subtype);
 RECT ControlRectInParent(HWND control);
 // Replaces each KeepValue by the gadget's current position or size.
 void ResolvePlacement(GadgetRecord& g, int* x, int* y, int* width, int* height);
-
-const GadgetKind& FrameKind();
-const GadgetKind& TextFieldKind();
-const GadgetKind& ButtonKind();
-const GadgetKind& OptionKind();
-const GadgetKind& SpinFieldKind();
-const GadgetKind& ComboBoxKind();
-const GadgetKind& ListBoxKind();
-const GadgetKind& LabelKind();
-const GadgetKind& ProgressBarKind();

@@ -10,30 +10,13 @@
 #include "gui/event_codes.h"
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
-#include "gui/gadgets/gadget_kind.h"
+#include "gui/gadgets/gadget_item_base.h"
 #include "gui/toolbox/window_text.h"
 
 namespace {
 
-std::wstring ReadSelectedText(GadgetRecord& g) {
-  const LRESULT index = SendMessageW(g.handle, LB_GETCURSEL, 0, 0);
-  return index == LB_ERR ? std::wstring() : ListItemText(g.handle, index);
-}
-
-int ReadSelection(GadgetRecord& g) {
-  return static_cast<int>(SendMessageW(g.handle, LB_GETCURSEL, 0, 0));
-}
-
-void WriteSelection(GadgetRecord& g, int value) {
-  SendMessageW(g.handle, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
-}
-
-void Insert(GadgetRecord& g, int position, const wchar_t* text) {
-  SendMessageW(g.handle, LB_INSERTSTRING, static_cast<WPARAM>(position),
-               reinterpret_cast<LPARAM>(text));
-}
-
-void Clear(GadgetRecord& g) { SendMessageW(g.handle, LB_RESETCONTENT, 0, 0); }
+constexpr ItemMessages ListMessages = {LB_GETCURSEL,    LB_SETCURSEL,   LB_INSERTSTRING,
+                                       LB_RESETCONTENT, LB_INITSTORAGE, ListItemText};
 
 bool OnParentMessage(int gadget, GadgetRecord&, UINT message, WPARAM wParam, LPARAM, LRESULT*) {
   if (message != WM_COMMAND) return false;
@@ -82,15 +65,9 @@ bool OnControlMessage(int gadget, GadgetRecord& g, HWND control, UINT message, W
   return false;  // the list box sees every message as usual
 }
 
-class ListBoxGadget final : public GadgetKind {
+class ListBoxGadget final : public ItemGadgetBase {
  public:
-  std::wstring ReadText(GadgetRecord& g) const override { return ReadSelectedText(g); }
-  int ReadState(GadgetRecord& g) const override { return ReadSelection(g); }
-  void WriteState(GadgetRecord& g, int value) const override { WriteSelection(g, value); }
-  void InsertItem(GadgetRecord& g, int position, const wchar_t* text) const override {
-    Insert(g, position, text);
-  }
-  void ClearItems(GadgetRecord& g) const override { Clear(g); }
+  ListBoxGadget() : ItemGadgetBase(ListMessages) {}
   bool ParentMessage(int gadget, GadgetRecord& g, UINT message, WPARAM wParam, LPARAM lParam,
                      LRESULT* result) const override {
     return OnParentMessage(gadget, g, message, wParam, lParam, result);
@@ -99,15 +76,14 @@ class ListBoxGadget final : public GadgetKind {
                       LPARAM lParam, LRESULT* result) const override {
     return OnControlMessage(gadget, g, control, message, wParam, lParam, result);
   }
-  UINT InitStorageMessage() const override { return LB_INITSTORAGE; }
 };
-
-}  // namespace
 
 const GadgetKind& ListBoxKind() {
   static const ListBoxGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewListBox(int gadget, int x, int y, int width, int height) {
   return CreateSimpleGadget(gadget, &ListBoxKind(), L"ListBox", nullptr, WS_EX_CLIENTEDGE,

@@ -58,6 +58,13 @@ void WriteAttribute(int gadget, int attribute, int value) {
              [attribute, value](GadgetRecord& g) { g.kind->WriteAttribute(g, attribute, value); });
 }
 
+int ReadAttribute(int gadget, int attribute) {
+  int value = 0;
+  WithGadget(gadget,
+             [attribute, &value](GadgetRecord& g) { value = g.kind->ReadAttribute(g, attribute); });
+  return value;
+}
+
 // Positions and sizes are given and read at 96 DPI; the gadget's window
 // says what that is in pixels.
 void PlaceGadget(int gadget, int x, int y, int width, int height) {

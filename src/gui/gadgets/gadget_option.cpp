@@ -1,7 +1,7 @@
 // Option buttons and their groups.
 #include "gui/gadget_styles.h"
 #include "gui/gadgets.h"
-#include "gui/gadgets/gadget_kind.h"
+#include "gui/gadgets/gadget_button_base.h"
 #include "gui/gadgets/gadget_part.h"
 
 namespace {
@@ -28,26 +28,17 @@ void WriteOptionState(GadgetRecord& g, int value) {
   SendMessageW(g.handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-int ReadOptionState(GadgetRecord& g) {
-  return static_cast<int>(SendMessageW(g.handle, BM_GETCHECK, 0, 0) & 1);
-}
-
-class OptionGadget final : public GadgetKind {
+class OptionGadget final : public ButtonGadgetBase {
  public:
-  int ReadState(GadgetRecord& g) const override { return ReadOptionState(g); }
   void WriteState(GadgetRecord& g, int value) const override { WriteOptionState(g, value); }
-  void Place(GadgetRecord& g, int x, int y, int width, int height) const override {
-    GadgetKind::Place(g, x, y, width, height);
-    RedrawWindow(g.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE);
-  }
 };
-
-}  // namespace
 
 const GadgetKind& OptionKind() {
   static const OptionGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewOption(int gadget, int x, int y, int width, int height, const wchar_t* text) {
   GadgetTarget& target = CurrentGadgetTarget();

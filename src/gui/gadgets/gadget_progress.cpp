@@ -52,6 +52,12 @@ void WritePosition(GadgetRecord& g, int value) {
   SendMessageW(g.handle, PBM_SETPOS, static_cast<WPARAM>(value), 0);
 }
 
+int ReadRangeEnd(GadgetRecord& g, int attribute) {
+  if (attribute != ProgressMinimum && attribute != ProgressMaximum) return 0;
+  const WPARAM low = attribute == ProgressMinimum ? TRUE : FALSE;
+  return static_cast<int>(SendMessageW(g.handle, PBM_GETRANGE, low, 0));
+}
+
 void WriteRangeEnd(GadgetRecord& g, int attribute, int value) {
   // The control fits its position into the new range; a held one goes first.
   ReleaseHeldPosition(g);
@@ -71,14 +77,17 @@ class ProgressBarGadget final : public GadgetKind {
   void WriteAttribute(GadgetRecord& g, int attribute, int value) const override {
     WriteRangeEnd(g, attribute, value);
   }
+  int ReadAttribute(GadgetRecord& g, int attribute) const override {
+    return ReadRangeEnd(g, attribute);
+  }
 };
-
-}  // namespace
 
 const GadgetKind& ProgressBarKind() {
   static const ProgressBarGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewProgressBar(int gadget, int x, int y, int width, int height, int minimum, int maximum,
                     unsigned flags) {

@@ -102,12 +102,12 @@ class SpinFieldGadget final : public GadgetKind {
   }
 };
 
-}  // namespace
-
 const GadgetKind& SpinFieldKind() {
   static const SpinFieldGadget kind{};
   return kind;
 }
+
+}  // namespace
 
 HWND NewSpinField(int gadget, int x, int y, int width, int height, int minimum, int maximum,
                   unsigned flags) {
@@ -121,7 +121,6 @@ HWND NewSpinField(int gadget, int x, int y, int width, int height, int minimum, 
   const HWND arrows =
       CreateGadgetControl(UPDOWN_CLASSW, nullptr, 0, arrowStyle, 0, 0, 0, 0, gadget);
   if (arrows) {
-    MarkGadgetControl(arrows, gadget);
     SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(text), 0);
     SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
   }

@@ -3,12 +3,14 @@
 #include <string>
 #include <utility>
 
+#include "gui/core/dpi_changed.h"
 #include "gui/core/gui_font.h"
 #include "gui/core/layer_instance.h"
 #include "gui/requesters.h"
 #include "gui/requesters/requester_owner.h"
 #include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/scoped.h"
+#include "gui/toolbox/screen_centre.h"
 #include "gui/toolbox/window_text.h"
 
 namespace {
@@ -100,24 +102,17 @@ Place Scaled(const Place& p, int dpi) {
 }
 
 // Moved to a display of another scale: the children and their font follow.
-void OnDpiChanged(HWND window, InputRequesterState* state, int dpi, const RECT* suggested) {
-  if (dpi > 0 && dpi != state->dpi) {
-    ScopedGuiFont font(AcquireGuiFont(dpi));
-    const std::pair<HWND, const Place*> children[] = {
-        {state->prompt, &PromptPlace}, {state->entry, &EntryPlace}, {state->okButton, &OkPlace}};
-    for (const auto& [child, place] : children) {
-      const Place r = Scaled(*place, dpi);
-      MoveWindow(child, r.x, r.y, r.width, r.height, TRUE);
-      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-    }
-    state->font = std::move(font);
-    state->dpi = dpi;
+void RelayoutRequester(HWND, int, int dpi, ScopedGuiFont font, void* context) {
+  auto* state = static_cast<InputRequesterState*>(context);
+  const std::pair<HWND, const Place*> children[] = {
+      {state->prompt, &PromptPlace}, {state->entry, &EntryPlace}, {state->okButton, &OkPlace}};
+  for (const auto& [child, place] : children) {
+    const Place r = Scaled(*place, dpi);
+    MoveWindow(child, r.x, r.y, r.width, r.height, TRUE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   }
-  if (suggested) {
-    SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  state->font = std::move(font);
+  state->dpi = dpi;
 }
 
 // The owner comes back before the requester goes, so that Windows hands the
@@ -161,7 +156,7 @@ LRESULT CALLBACK InputRequesterProc(HWND window, UINT message, WPARAM wParam, LP
       }
       break;
     case WM_DPICHANGED:
-      OnDpiChanged(window, state, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      HandleDpiChanged(window, state->dpi, wParam, lParam, RelayoutRequester, state);
       return 0;
     case WM_DESTROY:
       state->finished = true;
@@ -204,9 +199,8 @@ void BuildControls(HWND window, InputRequesterState* state, const std::wstring& 
 
 // The window centred on the screen at dpi.
 Place WindowPlace(int dpi) {
-  const int width = ScaleForDpi(Width, dpi), height = ScaleForDpi(Height, dpi);
-  return {GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2,
-          GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2, width, height};
+  const RECT r = ScreenCentred(ScaleForDpi(Width, dpi), ScaleForDpi(Height, dpi));
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "gui/app_window.h"
 
+#include <shellapi.h>
+
 #include "gui/core/gui_font.h"
 #include "gui/core/layer_dpi.h"
 #include "gui/core/layer_instance.h"
@@ -9,10 +11,12 @@
 #include "gui/keep_value.h"
 #include "gui/toolbox/display_scale.h"
 #include "gui/toolbox/scoped.h"
+#include "gui/toolbox/screen_centre.h"
 #include "gui/toolbox/window_text.h"
 #include "gui/windows/focus.h"
-#include "gui/windows/window_record.h"
+#include "gui/windows/window_proc.h"
 #include "gui/windows/window_scale.h"
+#include "gui/windows/window_table.h"
 
 namespace {
 
@@ -67,12 +71,11 @@ WindowFlags TranslateFlags(unsigned word) {
 void PlaceNewWindow(const WindowFlags& f, HWND parent, int* x, int* y, int* outerWidth,
                     int* outerHeight) {
   if (f.centreOnScreen) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (*outerWidth > screenWidth) *outerWidth = screenWidth;
-    if (*outerHeight > screenHeight) *outerHeight = screenHeight;
-    *x = (screenWidth - *outerWidth) / 2;
-    *y = (screenHeight - *outerHeight) / 2;
+    const RECT r = ScreenCentred(*outerWidth, *outerHeight);
+    *x = r.left;
+    *y = r.top;
+    *outerWidth = r.right - r.left;
+    *outerHeight = r.bottom - r.top;
     return;
   }
   if (f.centreOnParent) {
@@ -259,9 +262,6 @@ void SetAppWindowTitle(int number, const wchar_t* title) {
   if (record && title) SetWindowTextW(record->handle, title);
 }
 
-// Here, beside CloseAppWindow, so that the table below knows nothing of the
-// window operations above it.
-void ShutDownWindowPart() {
-  NumberTable<WindowRecord>& table = WindowTable();
-  for (int number = 0; number < table.Capacity(); ++number) CloseAppWindow(number);
+void AcceptDroppedFiles(int number, bool accept) {
+  if (const WindowRecord* record = LookupWindow(number)) DragAcceptFiles(record->handle, accept);
 }

@@ -2,13 +2,7 @@
 
 #include <utility>
 
-#include "gui/app_window.h"
 #include "gui/toolbox/scoped_shell.h"
-#include "gui/windows/window_record.h"
-
-void AcceptDroppedFiles(int number, bool accept) {
-  if (const WindowRecord* record = LookupWindow(number)) DragAcceptFiles(record->handle, accept);
-}
 
 std::vector<std::wstring> TakeDroppedPaths(HDROP drop) {
   // The handle that WM_DROPFILES hands over is ours to free.

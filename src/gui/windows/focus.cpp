@@ -1,9 +1,9 @@
 // Tab and Shift+Tab between the controls of the active layer window.
 #include <vector>
 
-#include "gui/core/properties.h"
+#include "gui/window_number.h"
 #include "gui/windows/focus.h"
-#include "gui/windows/window_record.h"
+#include "gui/windows/window_table.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ HACCEL CreateFocusAccelerators() {
 HACCEL ChooseAccelerators(HWND* target) {
   const HWND active = GetActiveWindow();
   if (!active) return nullptr;
-  const INT_PTR number = reinterpret_cast<INT_PTR>(GetPropW(active, WindowNumberProperty()));
-  const WindowRecord* record = LookupWindow(static_cast<int>(number - 1));
+  const WindowRecord* record = LookupWindow(LayerWindowNumberOf(active));
   if (!record || record->handle != active || TakesTabItself(GetFocus())) return nullptr;
   *target = active;
   return record->accelerators;

@@ -1,3 +1,5 @@
+#include "gui/windows/window_proc.h"
+
 #include "gui/app_window.h"
 #include "gui/core/busy.h"
 #include "gui/core/event_queue.h"
@@ -12,8 +14,8 @@
 #include "gui/windows/focus.h"
 #include "gui/windows/live_sizing.h"
 #include "gui/windows/session_end.h"
-#include "gui/windows/window_record.h"
 #include "gui/windows/window_scale.h"
+#include "gui/windows/window_table.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "gui/windows/window_scale.h"
 
+#include "gui/core/dpi_changed.h"
 #include "gui/core/gui_font.h"
 #include "gui/core/layer_dpi.h"
 #include "gui/gadgets/gadget_part.h"
@@ -22,25 +23,26 @@ void StoreOuterBounds(WindowRecord& record) {
   }
 }
 
+namespace {
+
+// The window's gadgets, font and size bounds at the new scale.
+void RelayoutWindow(HWND hwnd, int oldDpi, int newDpi, ScopedGuiFont font, void* context) {
+  WindowRecord& record = *static_cast<WindowRecord*>(context);
+  SetLayerDpi(hwnd, newDpi);
+  RescaleGadgets(hwnd, oldDpi, newDpi, font.Get());
+  ReleaseGuiFont(record.font);
+  // The record is plain data: it keeps the font raw until the window closes.
+  record.font = font.Release();
+  GadgetTarget& target = CurrentGadgetTarget();
+  if (target.window == hwnd) target.font = record.font;
+  StoreOuterBounds(record);
+}
+
+}  // namespace
+
 void OnDpiChanged(HWND hwnd, int window, WPARAM wParam, LPARAM lParam) {
   WindowRecord* record = LookupWindow(window);
   if (!record || record->handle != hwnd) return;
-  const int dpi = HIWORD(wParam);  // the vertical scale, as LOGPIXELSY
-  const int oldDpi = LayerDpiOf(hwnd);
-  if (dpi > 0 && dpi != oldDpi) {
-    const HFONT font = AcquireGuiFont(dpi);
-    SetLayerDpi(hwnd, dpi);
-    RescaleGadgets(hwnd, oldDpi, dpi, font);
-    ReleaseGuiFont(record->font);
-    record->font = font;
-    GadgetTarget& target = CurrentGadgetTarget();
-    if (target.window == hwnd) target.font = font;
-    StoreOuterBounds(*record);
-  }
   // The new size comes as a size event, and the program lays the window out.
-  const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-  if (suggested) {
-    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  HandleDpiChanged(hwnd, LayerDpiOf(hwnd), wParam, lParam, RelayoutWindow, record);
 }

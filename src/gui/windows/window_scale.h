@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "gui/windows/window_record.h"
+#include "gui/windows/window_table.h"
 
 // A layer window at its display scale: its size bounds in pixels, and the
 // move to a display of another scale.

@@ -1,5 +1,6 @@
+#include "gui/windows/window_table.h"
+
 #include "gui/core/layer_instance.h"
-#include "gui/windows/window_record.h"
 
 namespace {
 HICON programIcon = nullptr;
@@ -13,7 +14,7 @@ NumberTable<WindowRecord>& WindowTable() {
 
 WindowRecord* LookupWindow(int number) { return WindowTable().Lookup(number); }
 
-void InitWindowPart() {
+void InitWindowTable() {
   WindowTable();
   programIcon = LoadIconW(LayerInstance(), MAKEINTRESOURCEW(1));
   arrowCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -4,8 +4,8 @@
 #include "gui/core/number_table.h"
 #include "gui/keep_value.h"
 
-// Internal view of the window part, shared by the window operations, the
-// window procedure, the event wait and the focus and sizing handlers.
+// The window part's table of open windows, shared by the window operations,
+// the window procedure, the event wait and the focus and sizing handlers.
 
 struct WindowRecord {
   HWND handle;  // 0 = slot free
@@ -25,9 +25,7 @@ NumberTable<WindowRecord>& WindowTable();
 // The record of an open window, nullptr for any other number.
 WindowRecord* LookupWindow(int number);
 
-void InitWindowPart();
-void ShutDownWindowPart();
+// Makes the table, and loads the icon and cursor of every window class.
+void InitWindowTable();
 HICON LayerIcon();
 HCURSOR LayerCursor();
-
-LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

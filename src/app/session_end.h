@@ -1,0 +1,5 @@
+#pragma once
+
+// A session that ends (log-off, shutdown) cancels a run first, then ends the
+// program as its close does.
+void AnswerSessionEnd();
