@@ -16,7 +16,7 @@ namespace {
 
 using Handler = void (*)();
 
-struct GadgetRow {
+struct GadgetHandlerRow {
   int gadget;
   Handler handler;
   // Handlers that clear, rebuild, re-sort or walk the file list, or start a
@@ -26,7 +26,7 @@ struct GadgetRow {
 
 // One row a line, as a table reads.
 // clang-format off
-const GadgetRow GadgetRows[] = {
+const GadgetHandlerRow GadgetHandlerRows[] = {
     {BrowseButton, BrowseSourceFolder, false},
     {PackageList, ShowSelectedPackage, true},
     {PreviewButton, PreviewPlan, true},
@@ -51,7 +51,7 @@ void DispatchAppEvent(int code) {
   switch (code) {
     case EventGadget: {
       const int gadget = EventGadgetNumber();
-      for (const GadgetRow& row : GadgetRows) {
+      for (const GadgetHandlerRow& row : GadgetHandlerRows) {
         if (row.gadget != gadget) continue;
         if (!(row.ignoredDuringRun && RunInProgress())) row.handler();
         return;
