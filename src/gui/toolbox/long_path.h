@@ -16,10 +16,12 @@ class PlatformPathBuffer {
   // as it is (no copy); a longer one is made absolute and given the \\?\ (or
   // \\?\UNC\) prefix.
   const wchar_t* For(const wchar_t* path, size_t length);
-  // For a path built from names as a folder listing gave them: always the
-  // \\?\ form, and the names exactly as they are, so a name that ends in a dot
-  // or a space names that file and not its twin without them. The path should
-  // be absolute and normal (AbsolutePath); one that is not is made so first.
+  // For a path built from names as a folder listing gave them: an absolute,
+  // normal path (AbsolutePath) comes back in the \\?\ form with the names
+  // exactly as they are, so a name that ends in a dot or a space names that
+  // file and not its twin without them. A path already in a device form comes
+  // back as it is; any other path is handled as For handles it (plain when
+  // short), so callers must pass absolute, normal paths to be exact.
   const wchar_t* Exact(const wchar_t* path, size_t length);
 
  private:
