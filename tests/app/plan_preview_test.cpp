@@ -33,8 +33,7 @@ TEST_F(PlanTest, ByCountDealsFilesOutInTurn) {
   SetSource(Source());
   UseCount(3);
   Preview();
-  EXPECT_EQ(ListLines(PackageList),
-            (std::vector<std::wstring>{L"Paket 1", L"Paket 2", L"Paket 3"}));
+  EXPECT_EQ(ListLines(PackageList), PackageItems(3));
   EXPECT_EQ(Package(0), (std::vector<std::wstring>{File(L"f1"), File(L"f4"), File(L"f7")}));
   EXPECT_EQ(Package(1), (std::vector<std::wstring>{File(L"f2"), File(L"f5")}));
   EXPECT_EQ(Package(2), (std::vector<std::wstring>{File(L"f3"), File(L"f6")}));
@@ -54,9 +53,7 @@ TEST_F(PlanTest, TwelvePackagesAreListedInNumericOrder) {
   SetSource(Source());
   UseCount(12);
   Preview();
-  std::vector<std::wstring> expected;
-  for (int i = 1; i <= 12; ++i) expected.push_back(L"Paket " + std::to_wstring(i));
-  EXPECT_EQ(ListLines(PackageList), expected);
+  EXPECT_EQ(ListLines(PackageList), PackageItems(12));
 }
 
 TEST_F(PlanTest, BySizeFillsTheLastPackageLargestFirst) {

@@ -1,5 +1,6 @@
 // The program opened with a folder, as a shortcut or "Senden an" does.
 #include "e2e/e2e_fixture.h"
+#include "support/program_texts.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -17,7 +18,7 @@ TEST_F(CommandLineTest, AQuotedFolderBecomesTheSourceAndLaterArgumentsAreIgnored
   const std::wstring source = dir / L"Meine Fotos\\";
   EXPECT_EQ(SettledText(G(SourcePathField), source), source);
   ClickGadget(PreviewButton);
-  const std::vector<std::wstring> one = {L"Paket 1"};
+  const std::vector<std::wstring> one = PackageItems(1);
   EXPECT_EQ(SettledLines(G(PackageList), one), one);
 }
 

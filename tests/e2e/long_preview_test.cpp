@@ -5,6 +5,7 @@
 #include "e2e/e2e_fixture.h"
 #include "support/narrow.h"
 #include "support/program_file.h"
+#include "support/program_texts.h"
 #include "support/shown_cursor.h"
 #include "support/unix_side.h"
 
@@ -78,7 +79,7 @@ TEST_F(LongPreviewTest, TheWaitCursorShowsAndTheThreadAnswersWithinASecond) {
     ++answers;
     Sleep(50);
   } while (SendWithin(G(PackageList), LB_GETCOUNT, 0, 0) == 0 && GetTickCount() - start < 120000);
-  const std::vector<std::wstring> one = {L"Paket 1"};
+  const std::vector<std::wstring> one = PackageItems(1);
   ASSERT_EQ(SettledLines(G(PackageList), one), one);
   EXPECT_GE(answers, 3) << "the preview was too short to show anything";
   EXPECT_EQ(Settled(CursorShown, before), before) << "the cursor comes back at the end";

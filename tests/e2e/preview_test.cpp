@@ -1,5 +1,6 @@
 // Choosing the source and previewing the packages, driven from outside.
 #include "e2e/e2e_fixture.h"
+#include "support/program_texts.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -18,7 +19,7 @@ TEST_F(PreviewTest, ByCountDealsTheFilesOutInScanOrder) {
 
   ASSERT_NO_FATAL_FAILURE(UseCount(3));  // from 10 with the down arrow
   ClickGadget(PreviewButton);
-  const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
+  const std::vector<std::wstring> three = PackageItems(3);
   ASSERT_EQ(SettledLines(G(PackageList), three), three);
   EXPECT_TRUE(ListLines(G(ContentsList)).empty()) << "nothing is selected after a preview";
 
@@ -64,7 +65,7 @@ TEST_F(PreviewTest, BySizeFillsPackagesLargestFirst) {
   EXPECT_EQ(SettledText(G(SizeUnitCombo), SizeUnits[1]), SizeUnits[1]);
 
   ClickGadget(PreviewButton);
-  const std::vector<std::wstring> three = {L"Paket 1", L"Paket 2", L"Paket 3"};
+  const std::vector<std::wstring> three = PackageItems(3);
   ASSERT_EQ(SettledLines(G(PackageList), three), three);
   struct Case {
     int line;

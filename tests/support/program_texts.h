@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // The program's own texts that tests look for or compare against, written
 // once here; a test that finds one changed fails where the program changed.
@@ -21,6 +22,13 @@ inline constexpr wchar_t ContentsCaption[] = L"Inhalt des markierten Pakets";
 // The contents caption with a package selected, its size in MiB as shown ("1.50").
 inline std::wstring SizedContentsCaption(const std::wstring& mib) {
   return ContentsCaption + (L" (Gr\u00f6\u00dfe: " + mib + L" MiB)");
+}
+// The package list after a preview of count packages: "Paket 1" to "Paket count".
+inline std::vector<std::wstring> PackageItems(int count) {
+  std::vector<std::wstring> items;
+  for (int package = 1; package <= count; ++package)
+    items.push_back(L"Paket " + std::to_wstring(package));
+  return items;
 }
 inline constexpr wchar_t PreviewButtonText[] = L"Vorschau";
 inline constexpr wchar_t RunButtonText[] = L"Paketierung durchf\u00fchren";
