@@ -88,11 +88,10 @@ TEST(RequestFolder, OpensWithTheStartFolderSelected) {
   OwnerWindow owner(40, 40, 300, 200);
   std::wstring selected;
   DialogAnswerer answers(FolderChooserMatch(), [&](HWND chooser) {
-    // The selection arrives once the tree is filled.
-    for (int i = 0; i < 100 && selected != L"Daten"; ++i) {
-      Sleep(50);
-      selected = FolderChooserSelection(chooser);
-    }
+    // The selection arrives once the tree is filled, step by step down the
+    // path: on a busy machine that takes seconds.
+    selected =
+        Settled([&] { return FolderChooserSelection(chooser); }, std::wstring(L"Daten"), 15000);
     PostButtonCommand(chooser, IDOK);
   });
   // Given with a trailing "\", as a path the program itself produced.

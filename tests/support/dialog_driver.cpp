@@ -175,12 +175,26 @@ OwnerWindow::~OwnerWindow() {
   if (window_) DestroyWindow(window_);
 }
 
-void RunOnOtherThread(const std::function<void()>& work) {
-  std::atomic<bool> done{false};
-  std::thread worker([&] {
-    work();
-    done = true;
-  });
-  PumpUntil([&] { return done.load(); }, INFINITE);
-  worker.join();
+DialogThread::DialogThread(std::function<void()> work)
+    : work_(std::move(work)), thread_([this] {
+        id_ = GetCurrentThreadId();
+        work_();
+        done_ = true;
+      }) {}
+
+DialogThread::~DialogThread() { Finish(0); }
+
+bool DialogThread::Finish(DWORD timeoutMs) {
+  if (!thread_.joinable()) return inTime_;
+  inTime_ = PumpUntil([this] { return done_.load(); }, timeoutMs);
+  while (!done_) {
+    DismissRequestersOf(id_);
+    PumpFor(200);
+  }
+  thread_.join();
+  return inTime_;
+}
+
+bool RunOnOtherThread(const std::function<void()>& work, DWORD timeoutMs) {
+  return DialogThread(work).Finish(timeoutMs);
 }

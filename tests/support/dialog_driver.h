@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -103,6 +104,26 @@ class OwnerWindow {
   HWND window_;
 };
 
-// Runs work on a new thread while the calling thread keeps pumping its own
-// messages (its windows may own the other thread's dialogs), then joins it.
-void RunOnOtherThread(const std::function<void()>& work);
+// Work on a thread of its own while the calling thread pumps its messages
+// (its windows may own the other thread's dialogs, whose closing sends to
+// them). Finish waits a bounded time, then closes the thread's dialogs until
+// the work ends, so that a dialog nobody answers fails a test, not hangs it.
+class DialogThread {
+ public:
+  explicit DialogThread(std::function<void()> work);
+  ~DialogThread();  // finishes without waiting
+  DialogThread(const DialogThread&) = delete;
+  DialogThread& operator=(const DialogThread&) = delete;
+  // True when the work ended within timeoutMs, before any dialog was closed.
+  bool Finish(DWORD timeoutMs = 30000);
+
+ private:
+  std::function<void()> work_;
+  std::atomic<DWORD> id_{0};
+  std::atomic<bool> done_{false};
+  bool inTime_ = false;
+  std::thread thread_;
+};
+
+// DialogThread(work).Finish(timeoutMs).
+bool RunOnOtherThread(const std::function<void()>& work, DWORD timeoutMs = 30000);
