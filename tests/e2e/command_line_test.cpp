@@ -41,8 +41,7 @@ TEST_F(CommandLineTest, AMissingFolderIsWarnedOfAndTheSourceStaysEmpty) {
   HWND box = WaitForMessageBox();
   ASSERT_NE(box, nullptr) << "no warning";
   EXPECT_EQ(MessageBoxText(box), SourceNotFound(missing));
-  EXPECT_TRUE(ClickButton(box, IDOK));
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  ASSERT_TRUE(ClickButtonAway(box, IDOK));
   EXPECT_EQ(WindowText(G(SourcePathField)), L"");
 }
 

@@ -17,8 +17,7 @@ void E2eTest::ChooseSource(const std::wstring& folder) {
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr) << "no folder chooser after the browse button";
   EXPECT_TRUE(SelectFolder(chooser, folder)) << "the chooser never showed the folder";
-  ClickButton(chooser, IDOK);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+  ASSERT_TRUE(ClickButtonAway(chooser, IDOK));
   std::wstring shown = folder;
   if (shown.back() != L'\\') shown += L'\\';
   ASSERT_EQ(SettledText(G(SourcePathField), shown), shown)
@@ -74,13 +73,10 @@ void E2eTest::StartRun(const wchar_t* pattern, const std::wstring& destination) 
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr) << "no destination chooser";
   EXPECT_TRUE(ShowsText(chooser, DestinationPrompt));
-  if (destination.empty()) {
-    EXPECT_TRUE(ClickButton(chooser, IDCANCEL));
-  } else {
+  if (!destination.empty()) {
     EXPECT_TRUE(SelectFolder(chooser, destination)) << "the chooser never showed the destination";
-    ClickButton(chooser, IDOK);
   }
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+  ASSERT_TRUE(ClickButtonAway(chooser, destination.empty() ? IDCANCEL : IDOK));
 }
 
 HWND E2eTest::ProgressWindow() const {
@@ -116,8 +112,7 @@ std::wstring E2eTest::AnswerMessage(DWORD timeoutMs) {
   HWND box = WaitForMessageBox(timeoutMs);
   if (!box) return std::wstring();
   const std::wstring text = MessageBoxText(box);
-  EXPECT_TRUE(ClickButton(box, IDOK));
-  EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(ClickButtonAway(box, IDOK));
   return text;
 }
 
@@ -131,5 +126,5 @@ bool E2eTest::PressInDialog(int button, DWORD timeoutMs) {
       timeoutMs);
   if (!dialog) return false;
   WaitIdle(dialog);
-  return ClickButton(dialog, button) && WaitFor([&] { return !IsWindow(dialog); });
+  return ClickButtonAway(dialog, button);
 }

@@ -104,8 +104,7 @@ TEST_F(PreviewTest, CancellingTheChooserEmptiesTheSource) {
   HWND chooser = WaitForFolderChooser(app_.Id());
   ASSERT_NE(chooser, nullptr);
   EXPECT_TRUE(ShowsText(chooser, SourcePrompt));
-  EXPECT_TRUE(ClickButton(chooser, IDCANCEL));
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+  ASSERT_TRUE(ClickButtonAway(chooser, IDCANCEL));
   EXPECT_EQ(SettledText(G(SourcePathField), L""), L"");
 }
 

@@ -155,7 +155,7 @@ TEST_F(RunTest, CancelledDestinationWarnsAndCreatesNothing) {
   EXPECT_NE(ProgressWindow(), nullptr) << "the warning comes while the run's window exists";
   EXPECT_FALSE(IsWindowVisible(ProgressWindow())) << "a run without files never shows it";
   EXPECT_EQ(MessageBoxText(box), NoDestination);
-  ClickButton(box, IDOK);
+  EXPECT_TRUE(ClickButtonAway(box, IDOK));
   ASSERT_TRUE(WaitForRunEnd());
   EXPECT_TRUE(FolderContents(dest_.Path()).empty());
   EXPECT_EQ(FolderContents(source_.Path()).size(), 6u);

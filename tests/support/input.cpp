@@ -146,6 +146,16 @@ bool ClickButton(HWND dialog, int id) {
   return true;
 }
 
+bool ClickButtonAway(HWND dialog, int id) {
+  const auto gone = [dialog] { return !IsWindow(dialog); };
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (gone()) return true;
+    ClickButton(dialog, id);  // refused while the dialog is already closing
+    if (WaitFor(gone, 5000)) return true;
+  }
+  return false;
+}
+
 bool PostButtonCommand(HWND dialog, int id) {
   HWND button = FindDescendant(dialog, nullptr, id);
   if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button)) return false;

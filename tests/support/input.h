@@ -29,6 +29,9 @@ void ClickListLine(HWND list, int index);
 // A click on a push button of a dialog, brought to the front first; false when
 // the button is missing, hidden or disabled.
 bool ClickButton(HWND dialog, int id);
+// Clicks the button until its dialog is gone, at most three times, as a user
+// clicks again when a click was lost on a busy machine; true when it went.
+bool ClickButtonAway(HWND dialog, int id);
 
 // Posted or sent to a window of this process's other thread. A button command
 // is what a click makes the button send to its parent; refused (false) when
