@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <atomic>
-
 #include "gui/toolbox/scoped_shell.h"
 #include "support/narrow.h"
 #include "support/pump.h"
